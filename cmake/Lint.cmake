@@ -1,0 +1,17 @@
+# Fails when game, shell, dialog or control code includes a header that only the platform
+# layer and the hosts may use.
+set(forbidden "<Q[A-Za-z]*>|<SDL|<chrono>|<random>|<thread>|<fstream>|<cstdio>|<stdio\\.h>|<ctime>|<time\\.h>")
+set(bad "")
+foreach(dir game shell dialogs hovercommand)
+  file(GLOB_RECURSE files ${ROOT}/${dir}/*.cpp ${ROOT}/${dir}/*.h)
+  foreach(f IN LISTS files)
+    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*(${forbidden})")
+    foreach(l IN LISTS lines)
+      string(APPEND bad "${f}: ${l}\n")
+    endforeach()
+  endforeach()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "Platform-only headers used outside the platform layer:\n${bad}")
+endif()
+message(STATUS "platform boundary clean")

@@ -1,0 +1,34 @@
+#pragma once
+// The score sheet's rows and columns as the game's code knows them.
+
+#include <cstdint>
+
+// Column codes: the value of selectedColumn, the index of bonusAwarded, redoColumn.
+enum SheetColumnCode : int32_t {
+    colDown = 1,  // filled from the top
+    colUp = 2,    // filled from the bottom
+    colRand = 3,  // any order; the one-column sheet uses it alone
+    colOblg = 4,  // only the row announced after the turn's first roll
+};
+
+// Rows, 0 to 12.
+enum SheetRow : int32_t {
+    rowOnes = 0,
+    rowSixes = 5,
+    rowMax = 6,
+    rowMin = 7,
+    rowThreeOfAKind = 8,
+    rowFullHouse = 9,
+    rowStraight = 10,
+    rowFourOfAKind = 11,
+    rowTolvarin = 12,
+};
+
+inline constexpr int32_t kSheetRows = 13;
+inline constexpr int32_t kUpperRows = 6;
+
+// The upper bonus: a Sub Total of this much or more over the six upper cells earns it.
+inline constexpr double kBonusThreshold = 63;
+inline constexpr double kUpperBonus = 35;
+
+inline constexpr bool IsColumnCode(int32_t code) { return code >= colDown && code <= colOblg; }

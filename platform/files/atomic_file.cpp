@@ -1,0 +1,165 @@
+#include "platform/files/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <utility>
+
+#include "platform/files/file_errors.h"
+#include "platform/files/user_store.h"
+#include "platform/runtime/errors.h"
+
+namespace vb {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr mode_t kNewFileMode = 0644;
+constexpr size_t kReadChunk = 4096;
+
+std::function<int(ReplaceStep)>& FailureHook() {
+    static std::function<int(ReplaceStep)> hook;
+    return hook;
+}
+
+// The errno value a test wants @p step to fail with; 0 when the step is to run.
+int Injected(ReplaceStep step) {
+    const auto& hook = FailureHook();
+    return hook ? hook(step) : 0;
+}
+
+// 0 when every byte was written, else the errno value of the failure.
+int WriteAll(int descriptor, std::span<const uint8_t> bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) return errno;
+        done += static_cast<size_t>(put);
+    }
+    return 0;
+}
+
+// Reads to the end of the file into @p bytes, which start as large as the file was; 0 when
+// that worked, else the errno value of the failure.
+int ReadAll(int descriptor, std::vector<uint8_t>& bytes) {
+    size_t done = 0;
+    while (true) {
+        if (done == bytes.size()) bytes.resize(done + kReadChunk);
+        const ssize_t got = ::read(descriptor, bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return errno;
+        if (got == 0) break;
+        done += static_cast<size_t>(got);
+    }
+    bytes.resize(done);
+    return 0;
+}
+
+mode_t ModeToKeep(const fs::path& target) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
+    return kNewFileMode;
+}
+
+int FlushFolder(const fs::path& folder) {
+    if (const int injected = Injected(ReplaceStep::FlushFolder)) return injected;
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return errno;
+    // Some file systems cannot flush a folder; the rename is then as durable as they allow.
+    const int error = (::fsync(descriptor) != 0 && errno != EINVAL) ? errno : 0;
+    ::close(descriptor);
+    return error;
+}
+
+// The new contents beside the file they replace; removed again unless renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(fs::path target) : target_(std::move(target)) {
+        std::string pattern = (Folder() / ("." + target_.filename().string() + ".XXXXXX"));
+        int error = Injected(ReplaceStep::CreateTemporary);
+        if (error == 0) {
+            descriptor_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+            if (descriptor_ < 0) error = errno;
+        }
+        if (error != 0) RaiseFileError(error, target_);
+        path_ = pattern;
+    }
+    ~TemporaryFile() {
+        if (descriptor_ >= 0) ::close(descriptor_);
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    void Write(std::span<const uint8_t> bytes) {
+        int error = Injected(ReplaceStep::Write);
+        if (error == 0) error = WriteAll(descriptor_, bytes);
+        if (error == 0 && ::fchmod(descriptor_, ModeToKeep(target_)) != 0) error = errno;
+        Check(error);
+    }
+    void Flush() {
+        int error = Injected(ReplaceStep::Flush);
+        if (error == 0 && ::fsync(descriptor_) != 0) error = errno;
+        const int closed = ::close(descriptor_);
+        descriptor_ = -1;
+        if (error == 0 && closed != 0) error = errno;
+        Check(error);
+    }
+    void RenameIntoPlace() {
+        int error = Injected(ReplaceStep::Rename);
+        if (error == 0 && ::rename(path_.c_str(), target_.c_str()) != 0) error = errno;
+        Check(error);
+        path_.clear();
+        Check(FlushFolder(Folder()));
+    }
+
+private:
+    fs::path Folder() const {
+        return target_.parent_path().empty() ? fs::path(".") : target_.parent_path();
+    }
+    void Check(int error) const {
+        if (error != 0) RaiseFileError(error, target_);
+    }
+
+    fs::path target_;
+    std::string path_;
+    int descriptor_ = -1;
+};
+
+}  // namespace
+
+void SetReplaceFailureHook(std::function<int(ReplaceStep)> hook) {
+    FailureHook() = std::move(hook);
+}
+
+void ReplaceFileAtomically(std::string_view path, std::span<const uint8_t> bytes) {
+    TemporaryFile file{fs::path(WritablePath(path))};
+    file.Write(bytes);
+    file.Flush();
+    file.RenameIntoPlace();
+}
+
+std::vector<uint8_t> ReadWholeFile(std::string_view path) {
+    const std::string readable = ReadablePath(path);
+    const int descriptor = ::open(readable.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) RaiseFileError(errno, readable);
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        Raise(errPathFileAccess);
+    }
+    std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size));
+    const int error = ReadAll(descriptor, bytes);
+    ::close(descriptor);
+    if (error != 0) RaiseFileError(error, readable);
+    return bytes;
+}
+
+}  // namespace vb

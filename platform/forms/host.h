@@ -1,0 +1,72 @@
+#pragma once
+/// @file
+/// The narrow interface between the forms model and whatever shows it: the Qt host in the
+/// program, the headless host in tests.
+
+#include <cstdint>
+#include <string>
+
+namespace vb {
+
+class Form;
+class Control;
+class Timer;
+
+/// Which kind of property of a control or window changed.
+enum class Prop { Caption, Visible, Enabled, Position, Picture, Colour, Font, Value, Text, Items, Other };
+
+/// What a window layer provides to the forms model. Every call happens on the one
+/// user-interface thread.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    /// Shows @p form. A modal show returns only when the form is hidden or unloaded again;
+    /// timers keep ticking meanwhile.
+    virtual void showForm(Form& form, bool modal) = 0;
+    /// Hides @p form (it stays loaded). Ends a modal show of it.
+    virtual void hideForm(Form& form) = 0;
+    /// @p form has been unloaded: its window goes away. Ends a modal show of it.
+    virtual void unloadForm(Form& form) = 0;
+    /// A property of the window itself changed (caption, place, size, state, enabled).
+    virtual void formChanged(Form& form, Prop what) = 0;
+    /// A property of @p control changed.
+    virtual void controlChanged(Control& control, Prop what) = 0;
+    /// @p control is being destroyed; the host forgets it.
+    virtual void controlDestroyed(Control& control) = 0;
+    /// A timer was enabled, disabled, given a new interval, or its form loaded or unloaded.
+    /// The countdown starts afresh from now.
+    virtual void timerChanged(Timer& timer) = 0;
+    /// Shows a message box and returns the answer (1 OK, 2 Cancel, 6 Yes, 7 No).
+    virtual int16_t messageBox(const std::string& prompt, int16_t buttons,
+                               const std::string& title) = 0;
+    /// Blocks the thread for @p ms: what changed is shown first; no timer tick and no
+    /// input is delivered meanwhile.
+    virtual void sleep(uint32_t ms) = 0;
+    /// Delivers the timer ticks and input that are due now, then returns (DoEvents).
+    virtual void doEvents() = 0;
+    /// Milliseconds on the host's monotonic clock.
+    virtual int64_t nowMs() = 0;
+    /// Seconds since local midnight, with fractions (the runtime's Timer function).
+    virtual double secondsSinceMidnight() = 0;
+    /// The screen size in twips.
+    virtual int32_t screenWidth() = 0;
+    virtual int32_t screenHeight() = 0;
+};
+
+/// Installs the host every form talks to; nullptr removes it.
+void SetHost(Host* host);
+/// The installed host. Raises std::logic_error when none is installed.
+Host& CurrentHost();
+/// Whether a host is installed.
+bool HasHost();
+
+/// Lets the host deliver what is due now (the runtime's DoEvents).
+void DoEvents();
+
+}  // namespace vb
+
+namespace win {
+/// Blocks the user-interface thread for @p ms milliseconds (see Host::sleep).
+void Sleep(uint32_t ms);
+}  // namespace win

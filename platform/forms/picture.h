@@ -1,0 +1,36 @@
+#pragma once
+/// @file
+/// A picture object as controls hold it. Pictures are immutable once made; assigning one
+/// control's picture to another shares the same picture.
+
+#include <memory>
+#include <string>
+
+namespace gdi {
+class Bitmap;
+}
+
+namespace vb {
+
+class Picture {
+public:
+    Picture() = default;
+    /// A picture over @p bitmap; @p name says where it came from, for dumps and tests.
+    explicit Picture(std::shared_ptr<const gdi::Bitmap> bitmap, std::string name = {});
+
+    /// The pixels; null for the empty picture.
+    const std::shared_ptr<const gdi::Bitmap>& bitmap() const { return bitmap_; }
+    const std::string& name() const { return name_; }
+    bool empty() const { return !bitmap_ && name_.empty(); }
+
+    /// Two pictures are the same when they share their pixels (or are both empty).
+    friend bool operator==(const Picture& a, const Picture& b) {
+        return a.bitmap_ == b.bitmap_ && a.name_ == b.name_;
+    }
+
+private:
+    std::shared_ptr<const gdi::Bitmap> bitmap_;
+    std::string name_;
+};
+
+}  // namespace vb

@@ -1,0 +1,86 @@
+#pragma once
+/// @file
+/// Software bitmaps: the pixels behind every bitmap handle, picture and picture-box surface.
+///
+/// Pixel layout: one uint32_t per pixel, 0x00RRGGBB (blue in the low byte, the top byte
+/// always 0), rows top to bottom with no padding. In memory on a little-endian machine a
+/// pixel reads B, G, R, 0: the layout of a 32-bit device-independent bitmap and of Qt's
+/// RGB32 images. Colours at the Win32 interface are COLORREF values, 0x00BBGGRR; ToPixel
+/// and ToColorref convert between the two.
+///
+/// A monochrome bitmap keeps the same storage, each pixel either 0x000000 (bit 0, black)
+/// or 0xFFFFFF (bit 1, white), so raster operations treat both kinds alike.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace gdi {
+
+/// A 0x00BBGGRR colour (Win32's COLORREF) as a 0x00RRGGBB pixel; flag bits above the
+/// colour are dropped.
+constexpr uint32_t ToPixel(uint32_t colorref) {
+    return ((colorref & 0xFFu) << 16) | (colorref & 0xFF00u) | ((colorref >> 16) & 0xFFu);
+}
+
+/// A 0x00RRGGBB pixel as a 0x00BBGGRR colour. The swap is its own inverse.
+constexpr uint32_t ToColorref(uint32_t pixel) { return ToPixel(pixel); }
+
+/// The nearer of black and white to @p pixel: how a colour lands on a monochrome bitmap.
+constexpr uint32_t NearestMono(uint32_t pixel) {
+    const uint32_t sum = ((pixel >> 16) & 0xFFu) + ((pixel >> 8) & 0xFFu) + (pixel & 0xFFu);
+    return sum >= 383u ? 0xFFFFFFu : 0u;
+}
+
+class Bitmap {
+public:
+    enum class Format { Rgb32, Mono };
+
+    /// A @p width x @p height bitmap (each at least 0) with every pixel @p fill.
+    Bitmap(int32_t width, int32_t height, Format format = Format::Rgb32, uint32_t fill = 0);
+
+    int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
+    Format format() const { return format_; }
+    bool monochrome() const { return format_ == Format::Mono; }
+    /// Bits a pixel holds at the Win32 interface: 32 or 1.
+    uint16_t bitsPerPixel() const { return monochrome() ? 1 : 32; }
+
+    bool contains(int32_t x, int32_t y) const {
+        return x >= 0 && y >= 0 && x < width_ && y < height_;
+    }
+    /// The pixel at (@p x, @p y), which must lie inside.
+    uint32_t pixel(int32_t x, int32_t y) const { return pixels_[index(x, y)]; }
+    /// Sets the pixel at (@p x, @p y), which must lie inside; a monochrome bitmap takes the
+    /// nearer of black and white.
+    void setPixel(int32_t x, int32_t y, uint32_t rgb) { pixels_[index(x, y)] = store(rgb); }
+    /// Every pixel becomes @p rgb (on a monochrome bitmap, the nearer of black and white).
+    void fill(uint32_t rgb);
+
+    /// Row @p y, width() pixels.
+    std::span<uint32_t> row(int32_t y);
+    std::span<const uint32_t> row(int32_t y) const;
+    /// All pixels, row after row.
+    std::span<const uint32_t> pixels() const { return pixels_; }
+
+    /// Copies all of @p source with its top left corner at (@p x, @p y); what falls outside
+    /// this bitmap is cut off. Onto a monochrome bitmap each pixel takes the nearer of black
+    /// and white.
+    void draw(const Bitmap& source, int32_t x, int32_t y);
+
+    /// Copies are deep: a copy is a clone with pixels of its own.
+    friend bool operator==(const Bitmap&, const Bitmap&) = default;
+
+private:
+    size_t index(int32_t x, int32_t y) const {
+        return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
+    }
+    uint32_t store(uint32_t rgb) const { return monochrome() ? NearestMono(rgb) : rgb & 0xFFFFFFu; }
+
+    int32_t width_;
+    int32_t height_;
+    Format format_;
+    std::vector<uint32_t> pixels_;
+};
+
+}  // namespace gdi

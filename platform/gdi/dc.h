@@ -1,0 +1,22 @@
+#pragma once
+/// @file
+/// Reaching the pixels behind a device context from C++: for the hosts, which show picture
+/// boxes, and for code that turns a drawing into a picture.
+
+#include <string>
+
+#include "platform/forms/picture.h"
+#include "platform/gdi/bitmap.h"
+#include "platform/gdi/gdi32.h"
+
+namespace gdi {
+
+/// The bitmap selected into @p hdc, or nullptr for a bad handle. Valid until the next
+/// call that selects, creates or deletes GDI objects.
+const Bitmap* SelectedBitmap(win::HDC hdc);
+
+/// A picture holding a copy of the bitmap selected into @p hdc, named @p name; the empty
+/// picture for a bad handle. Later drawing on the DC does not change it.
+vb::Picture PictureFromDC(win::HDC hdc, std::string name = {});
+
+}  // namespace gdi

@@ -1,0 +1,16 @@
+# Installs the Debian packages named as arguments when any of them is missing.
+# Sourced by the build scripts.
+tolvarin_need_packages() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+TOLVARIN_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev)
