@@ -86,7 +86,7 @@ public:
     // The score counter and its work pictures.
     vb::PictureBox picScore{*this, "picScore"};
     vb::PictureBox picScoreB{*this, "picScoreB"};  // blank background
-    Pictures picBuffer{*this, "picBuffer", 0, 2};   // after, before, drawing buffer
+    Pictures picBuffer{*this, "picBuffer", 0, 2};  // after, before, drawing buffer
     Pictures picDigit{*this, "picDigit", 0, 9};
     vb::PictureBox picNeg{*this, "picNeg"};
     vb::PictureBox picPlayer1Score{*this, "picPlayer1Score"};
@@ -330,22 +330,129 @@ public:
     void ComputeHints();
 
     // ===== Rolling and holding the dice =====
+    // A press on the roll area shows its pressed look; the release rolls the free dice (with
+    // two players it first hands the board over while "Next Player" is shown).
+    void picRollDices_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void picRollDices_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void cmdNextPlayer_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    // Space minimises the window, Enter rolls.
+    void Form_KeyPress(int16_t& KeyAscii) override;
+    // A click on a free die holds it; a click on a held die releases it.
+    void picDice_Click(int16_t Index);
+    void PicDiceOff_Click(int16_t Index);
+    // "Roll the dice" in status panel 2, on the timer's second tick after New Game.
+    void tmrRollDice_Timer();
+    // Status panel 1: @p code 2 names the second player, 3 the first; other codes nothing.
+    void ShowPlayerNameInStatus(int32_t& code);
+    // Steps of the roll.
+    void HandOver(int32_t& nameCode);
+    void EnableCellButtonsForFirstRoll();
+    void RemindToAnnounce();
+    void ForceLastAnnouncement();
+    void PlayRollSound();
+    void StartTurn();
+    void CloseAnnounceWindow();
+    void RollFreeDice();
+    bool EndThirdRoll();
+    void PlayFiveOfAKindSound();
+    // The first @p lit roll lamps lit, the others dark.
+    void ShowRollLamps(int32_t lit);
+    // The roll area enabled with its normal look, or disabled with its "off" look.
+    void SetRollAreaEnabled(bool enabled);
 
     // ===== Placing a score and the announce column =====
+    // A click on a visible cell button places the dice's score there and ends the turn; a
+    // click on a filled cell places nothing. Redo replays them with the sounds suppressed.
+    void cmdDown_Click(int16_t Index);
+    void cmdUp_Click(int16_t Index);
+    void cmdRand_Click(int16_t Index);
+    // Oblg: with nothing announced a click announces the row, otherwise it places there.
+    void cmdOblg_Click(int16_t Index);
+    // The end of a turn: cell buttons hidden, lamps dark, dice freed and disabled, and the
+    // dice and holds kept for undo.
+    void ResetTurn();
+    // Steps of the placements.
+    void PlaceScore(int32_t column, int16_t Index);
+    void SaveAndClearTips();
+    void PlayPlacementSound(bool fillsBoard);
+    void ShowTotalsInStatus();
+    bool EndOfSheet(bool oneColumnSheet, bool& counterHandled, bool& noHandOver);
+    bool AskToFinishGame();
+    void CloseTurn(int16_t Index, bool counterHandled, bool noHandOver);
+    void Announce(int16_t Index);
+    bool PlaceAnnounced(int16_t Index);
+    void ShowOblgPlacementStatus();
+    bool EndOfOblgSheet(bool& noHandOver);
+    // Undo and redo offered or not: the menu item and the toolbar button together.
+    void OfferUndo(bool on);
+    void OfferRedo(bool on);
+    // Whether the second player's board is shown (all four player flags set).
+    bool SecondBoardShown() const;
 
     // ===== Row highlight under the pointer =====
+    // The row name under the pointer is lit while the pointer rests on a cell button.
+    void cmdDown_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void cmdUp_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void cmdOblg_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void cmdRand_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void HighlightRowUnder(vb::CommandButton& button, int16_t Index, float X, float Y,
+                           bool litPicture);
+    // The row name of @p Index back to normal and the capture released.
+    void RowHighlightOff(int16_t Index);
 
     // ===== Undo and redo =====
+    // One level: undo takes the last placement (or announcement) back, redo places it again.
+    // Both do nothing once EndGame has entered the shown board.
+    void mnuUndoUndo_Click();
+    void mnuUndoRedo_Click();
 
     // ===== Two players and their boards =====
+    // The shown sheet and the other player's stored board exchanged (four columns, one).
+    void SwapShownBoard();
+    void SwapShownBoardOneColumn();
+    // The per-player counter state, then also the counter pictures, exchanged.
+    void SwapPlayerState();
+    void SwapScoreCounters();
+    // After a two-player game: shows the other player's board.
+    void cmdShowNextBoard_Click();
 
     // ===== Set-up and layout =====
+    // Sets the window up when it loads: place, first state, layout for the settings.
+    void Form_Load() override;
+    // Lays the window out for the settings: dice area, sheet, status bar, caption, and the
+    // menu pairs and toolbar pictures of the hint, sound and music switches.
+    void SetControls();
+    // Shows the hint column when hints are always on or one was asked for.
+    void UpdateHintDisplay();
+    // Status-bar panels for one or two players, and the window's height.
+    void LayoutStatusBar();
 
     // ===== Closing, minimising and the game clock =====
 
     // ===== Score counter =====
+    // The tick of tmrCounter: one count for each start, unless redo asked to skip it.
+    void tmrCounter_Timer();
+    // Rolls the counter up from prevGrandTotal to grandTotal, or draws grandTotal at once
+    // when the total fell or either is negative; returns when the number stands.
+    void RollScoreCounter();
+    // Copies the whole counter picture of @p from over @p to (picScore, the buffers and the
+    // players' stored counters are all of one size).
+    void CopyCounterPicture(vb::PictureBox& from, vb::PictureBox& to);
+    // Gives the digit, minus and blank pictures of the counter their designed pictures.
+    void LoadCounterPictures();
 
     // ===== End of game and the top-score file =====
+    // Enters the shown board's grand total into its top-score table and shows the result;
+    // on the game's last board it also ends the game.
+    void EndGame();
+    // The game-over text turning in status panel 2.
+    void tmrGameOver_Timer();
+    // Whether the board on show is one that EndGame has entered into its table: its last
+    // placement must not be taken back then, or the board would be entered twice.
+    bool ShownBoardEntered() const;
+    // EndGame has entered a board since New Game (with two players the first board stays
+    // entered while the second is played); New Game clears it.
+    bool boardEntered = false;
 
     // ===== New game and the board reveal =====
 

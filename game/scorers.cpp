@@ -168,13 +168,28 @@ void frmTolvarin::CallRowScorer(int32_t row) {
         return;
     }
     switch (row) {
-        case rowMax: ScoreMax(); break;
-        case rowMin: ScoreMin(); break;
-        case rowThreeOfAKind: ScoreThreeOfAKind(); break;
-        case rowFullHouse: ScoreFullHouse(); break;
-        case rowStraight: ScoreStraight(); break;
-        case rowFourOfAKind: ScoreFourOfAKind(); break;
-        case rowTolvarin: ScoreFiveOfAKind(); break;
-        default: break;
+        case rowMax:
+            ScoreMax();
+            break;
+        case rowMin:
+            ScoreMin();
+            break;
+        case rowThreeOfAKind:
+            ScoreThreeOfAKind();
+            break;
+        case rowFullHouse:
+            ScoreFullHouse();
+            break;
+        case rowStraight:
+            ScoreStraight();
+            break;
+        case rowFourOfAKind:
+            ScoreFourOfAKind();
+            break;
+        case rowTolvarin:
+            ScoreFiveOfAKind();
+            break;
+        default:
+            break;
     }
 }

@@ -37,8 +37,8 @@ void frmTolvarin::AddToTotal(vb::Label& total, double amount) {
 // The (Max-Min)xOnes line is written once, by whichever of the cells 0, 6 and 7 is filled
 // last; it counts in the Column Total from then on.
 void frmTolvarin::CompleteMaxMinLine(SheetColumn& col) {
-    const double line = (ValueOf(col.cells(rowMax)) - ValueOf(col.cells(rowMin))) *
-                        ValueOf(col.cells(rowOnes));
+    const double line =
+        (ValueOf(col.cells(rowMax)) - ValueOf(col.cells(rowMin))) * ValueOf(col.cells(rowOnes));
     col.maxMinLine.setCaption(vb::CStr(line));
     AddToTotal(col.columnTotal, ValueOf(col.maxMinLine));
 }
@@ -127,7 +127,7 @@ void frmTolvarin::UpdateGrandTotal(bool oneColumn) {
     prevPrevGrandTotal = prevGrandTotal;
     prevGrandTotal = grandTotal;
     const double sum = oneColumn ? ValueOf(lblRandTot)
-                                 : ValueOf(lblDownTot) + ValueOf(lblUpTot) +
-                                       ValueOf(lblRandTot) + ValueOf(lblOblgTot);
+                                 : ValueOf(lblDownTot) + ValueOf(lblUpTot) + ValueOf(lblRandTot) +
+                                       ValueOf(lblOblgTot);
     grandTotal = vb::CLng(sum);
 }

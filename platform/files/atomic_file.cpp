@@ -80,7 +80,7 @@ int FlushFolder(const fs::path& folder) {
 
 // The new contents beside the file they replace; removed again unless renamed into place.
 class TemporaryFile {
-public:
+  public:
     explicit TemporaryFile(fs::path target) : target_(std::move(target)) {
         std::string pattern = (Folder() / ("." + target_.filename().string() + ".XXXXXX"));
         int error = Injected(ReplaceStep::CreateTemporary);
@@ -120,7 +120,7 @@ public:
         Check(FlushFolder(Folder()));
     }
 
-private:
+  private:
     fs::path Folder() const {
         return target_.parent_path().empty() ? fs::path(".") : target_.parent_path();
     }

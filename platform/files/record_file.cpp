@@ -31,10 +31,13 @@ std::bitset<kHighestFileNumber + 1>& NumbersInUse() {
 int OpenForRandom(const std::string& path, bool& writable) {
     int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     writable = descriptor >= 0;
-    if (descriptor < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+    const int refused = errno;
+    if (descriptor < 0 && (refused == EACCES || refused == EROFS || refused == EPERM)) {
         descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     }
-    if (descriptor < 0) RaiseFileError(errno, path);
+    // A file that could be neither made nor read fails for the first reason, not for being
+    // missing.
+    if (descriptor < 0) RaiseFileError(refused, path);
     struct stat info {};
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
@@ -68,7 +71,9 @@ RecordFile::RecordFile(std::string_view path, int recordLength) : recordLength_(
     NumbersInUse().set(static_cast<size_t>(number_));
 }
 
-RecordFile::~RecordFile() { Close(); }
+RecordFile::~RecordFile() {
+    Close();
+}
 
 void RecordFile::Close() {
     if (descriptor_ < 0) return;

@@ -1,5 +1,7 @@
 #include "platform/forms/controls.h"
 
+#include "platform/gdi/picturebox_surface.h"
+
 namespace vb {
 
 void Label::setCaption(const std::string& v) { update(caption_, v, Prop::Caption); }
@@ -18,7 +20,13 @@ void CommandButton::setStyle(int16_t v) { update(style_, v, Prop::Other); }
 void CommandButton::setBackColor(OleColor v) { update(backColor_, v, Prop::Colour); }
 void CommandButton::setFont(const vb::Font& v) { update(font_, v, Prop::Font); }
 
-void PictureBox::setPicture(const vb::Picture& v) { update(picture_, v, Prop::Picture); }
+// Setting a picture draws it onto the box's surface again, even when it is the same one,
+// wiping what was drawn over it: the host then has something new to show.
+void PictureBox::setPicture(const vb::Picture& v) {
+    const bool same = picture_ == v;
+    picture_ = v;
+    if (gdi::PictureChanged(*this) || !same) changed(Prop::Picture);
+}
 void PictureBox::setBackColor(OleColor v) { update(backColor_, v, Prop::Colour); }
 void PictureBox::setBorderStyle(int16_t v) { update(borderStyle_, v, Prop::Other); }
 void PictureBox::setAutoRedraw(bool v) { update(autoRedraw_, v, Prop::Other); }

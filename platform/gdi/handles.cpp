@@ -21,7 +21,8 @@ struct Tables {
     std::array<win::HBRUSH, kStockBrushColours.size()> stockBrushes{};
 
     Tables() {
-        stockBitmap = add({BitmapObject{std::make_shared<Bitmap>(1, 1, Bitmap::Format::Mono)}, true});
+        stockBitmap =
+            add({BitmapObject{std::make_shared<Bitmap>(1, 1, Bitmap::Format::Mono)}, true});
         for (size_t i = 0; i < kStockBrushColours.size(); ++i)
             stockBrushes[i] = add({BrushObject{kStockBrushColours[i]}, true});
     }

@@ -91,10 +91,12 @@ std::string imageName(const vb::PictureBox& box) {
 
 }  // namespace
 
-void PictureChanged(vb::PictureBox& box) {
+bool PictureChanged(vb::PictureBox& box) {
     const auto found = surfaces().find(box.hWnd());
-    if (found == surfaces().end()) return;
-    if (Bitmap* pixels = pixelsOf(found->second.bitmap)) paintBackground(box, *pixels);
+    if (found == surfaces().end()) return false;
+    Bitmap* pixels = pixelsOf(found->second.bitmap);
+    if (pixels) paintBackground(box, *pixels);
+    return pixels != nullptr;
 }
 
 const Bitmap* SurfaceOf(const vb::PictureBox& box) {

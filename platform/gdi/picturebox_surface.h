@@ -15,8 +15,9 @@
 namespace gdi {
 
 /// Redraws @p box's surface with its BackColor and its new Picture. PictureBox::setPicture
-/// calls it; a box without a surface yet is left alone.
-void PictureChanged(vb::PictureBox& box);
+/// calls it; a box without a surface yet is left alone. Returns whether a surface was
+/// redrawn.
+bool PictureChanged(vb::PictureBox& box);
 
 /// The pixels of @p box's surface for a host to show, or nullptr while the box has none
 /// (it then shows its Picture). Valid until the next GDI call that creates or deletes

@@ -12,10 +12,12 @@ namespace fs = std::filesystem;
 using files_test::ErrorNumberOf;
 using files_test::TempFolder;
 
-std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 class AtomicFileTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { vb::SetReplaceFailureHook({}); }
     std::string PathOf(const char* name) const { return (folder / name).string(); }
     TempFolder folder;
@@ -85,9 +87,8 @@ TEST_F(AtomicFileTest, AFailedFolderFlushComesAfterTheNewFileIsInPlace) {
     folder.Write("scores1.dat", "old table");
     vb::SetReplaceFailureHook(
         [](vb::ReplaceStep step) { return step == vb::ReplaceStep::FlushFolder ? EIO : 0; });
-    EXPECT_EQ(ErrorNumberOf([&] {
-                  vb::ReplaceFileAtomically(PathOf("scores1.dat"), Bytes("new table"));
-              }),
+    EXPECT_EQ(ErrorNumberOf(
+                  [&] { vb::ReplaceFileAtomically(PathOf("scores1.dat"), Bytes("new table")); }),
               57);
     EXPECT_EQ(folder.ReadText("scores1.dat"), "new table");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"scores1.dat"});

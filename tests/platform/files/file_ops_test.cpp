@@ -31,8 +31,7 @@ const std::vector<ErrorCase>& ErrorCases() {
         {"Kill a folder", [](auto& b) { vb::Kill(b + "\\scores"); }, 53},
         {"FileLen missing file", [](auto& b) { vb::FileLen(b + "\\gone.dat"); }, 53},
         {"FileLen in missing folder", [](auto& b) { vb::FileLen(b + "\\none\\x.dat"); }, 76},
-        {"SetAttr missing file", [](auto& b) { vb::SetAttr(b + "\\gone.dat", vb::vbHidden); },
-         53},
+        {"SetAttr missing file", [](auto& b) { vb::SetAttr(b + "\\gone.dat", vb::vbHidden); }, 53},
         {"MkDir existing folder", [](auto& b) { vb::MkDir(b + "\\SCORES"); }, 75},
         {"MkDir over a file", [](auto& b) { vb::MkDir(b + "\\file.dat"); }, 75},
         {"MkDir without parent", [](auto& b) { vb::MkDir(b + "\\none\\sub"); }, 76},
@@ -42,8 +41,7 @@ const std::vector<ErrorCase>& ErrorCases() {
         {"read below a file", [](auto& b) { vb::ReadWholeFile(b + "\\file.dat\\x"); }, 76},
         {"open record file in missing folder",
          [](auto& b) { vb::RecordFile(b + "\\none\\scores1.dat", 24); }, 76},
-        {"open a folder as record file", [](auto& b) { vb::RecordFile(b + "\\scores", 24); },
-         75},
+        {"open a folder as record file", [](auto& b) { vb::RecordFile(b + "\\scores", 24); }, 75},
         {"replace in missing folder",
          [](auto& b) { vb::ReplaceFileAtomically(b + "\\none\\x.dat", {}); }, 76},
     };
@@ -77,9 +75,9 @@ struct ErrnoCase {
     int number;
 };
 const ErrnoCase kErrnoCases[] = {
-    {ENOTDIR, 76}, {EACCES, 75},      {EPERM, 75},  {EROFS, 75},  {EEXIST, 75},
-    {EISDIR, 75},  {EBUSY, 70},       {ETXTBSY, 70}, {ENOSPC, 61}, {EDQUOT, 61},
-    {EFBIG, 61},   {ENAMETOOLONG, 52}, {EIO, 57},    {EMFILE, 57},
+    {ENOTDIR, 76}, {EACCES, 75},       {EPERM, 75},   {EROFS, 75},  {EEXIST, 75},
+    {EISDIR, 75},  {EBUSY, 70},        {ETXTBSY, 70}, {ENOSPC, 61}, {EDQUOT, 61},
+    {EFBIG, 61},   {ENAMETOOLONG, 52}, {EIO, 57},     {EMFILE, 57},
 };
 
 TEST(FileErrors, MapsSystemErrorsToRuntimeNumbers) {

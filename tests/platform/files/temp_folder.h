@@ -21,7 +21,7 @@ namespace files_test {
 namespace fs = std::filesystem;
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         static int made = 0;
         path_ = fs::path(::testing::TempDir()) /
@@ -47,7 +47,7 @@ public:
 
     // Writes @p bytes as the file @p relative, making its folders.
     fs::path Write(const fs::path& relative, const std::vector<uint8_t>& bytes) const {
-        const fs::path file = path_ / relative;
+        fs::path file = path_ / relative;
         fs::create_directories(file.parent_path());
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -77,15 +77,16 @@ public:
         return names;
     }
 
-private:
+  private:
     fs::path path_;
 };
 
 // Makes @p folder read-only; false when that does not keep this process from writing there
 // (the superuser), and a test of refused writes has to be skipped.
 inline bool MakeReadOnly(const fs::path& folder) {
-    fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write |
-                                fs::perms::others_write, fs::perm_options::remove);
+    fs::permissions(folder,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
     return ::access(folder.c_str(), W_OK) != 0;
 }
 

@@ -104,15 +104,6 @@ TEST(Events, AreCheckedOneByOne) {
     EXPECT_EQ(f.events, Lines{"MouseDown"});
 }
 
-TEST(Events, WithoutAHandlerDoNothing) {
-    RecordingHost host;
-    Board f;
-    f.Show();
-    f.cmdRoll.Click = nullptr;
-    f.cmdRoll.RaiseClick();
-    EXPECT_EQ(f.events, Lines{});
-}
-
 TEST(Events, AHandlerMayRewireItsOwnEvent) {
     RecordingHost host;
     Board f;

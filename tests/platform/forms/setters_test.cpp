@@ -189,18 +189,4 @@ TEST(Controls, HandlesAreUniqueAndNeverZero) {
     EXPECT_NE(a.hWnd(), a.lbl.hWnd());
 }
 
-TEST(Defaults, AsTheDesignerMakesThem) {
-    Sheet s;
-    EXPECT_TRUE(s.lbl.Visible());
-    EXPECT_TRUE(s.lbl.Enabled());
-    EXPECT_EQ(s.lbl.Caption(), "");
-    EXPECT_EQ(s.lbl.Index(), -1);
-    EXPECT_EQ(s.lbl.Container(), nullptr);
-    EXPECT_EQ(&s.lbl.Parent(), &s);
-    EXPECT_TRUE(s.cmd.Picture().empty());
-    EXPECT_FALSE(s.Visible());
-    EXPECT_FALSE(s.Loaded());
-    EXPECT_EQ(s.WindowState(), vb::vbNormal);
-}
-
 }  // namespace

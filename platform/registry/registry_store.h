@@ -1,0 +1,53 @@
+#pragma once
+/// @file
+/// The per-user settings file behind the registry calls: every key with its values, kept
+/// in memory and written back whole, atomically, after each change.
+///
+/// The file is text, one line per key or value; bytes outside printable ASCII, blanks,
+/// '%', '[' and tabs are written as %XX so that every byte survives:
+///
+///     [HKEY_CURRENT_USER\Software\Tolvarin\Tolvarin2.2]
+///     NumberOfDice<TAB>1<TAB>5
+///
+/// A file that cannot be read as this format is kept aside under another name and read as
+/// empty; it never stops the program.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace registry {
+
+/// A stored value: its type and its bytes.
+struct Value {
+    uint32_t type = 0;
+    std::vector<uint8_t> data;
+    friend bool operator==(const Value&, const Value&) = default;
+};
+
+/// Where the settings file lives: $XDG_CONFIG_HOME/tolvarin/registry.txt, with
+/// ~/.config standing in for an unset $XDG_CONFIG_HOME.
+std::string DefaultStorePath();
+
+/// Uses @p path as the settings file from now on; its contents are read at the next use.
+/// Tests point this at a folder of their own.
+void SetStorePath(const std::string& path);
+const std::string& StorePath();
+
+/// Whether the key @p path (full path, root included, "\"-separated) exists.
+bool KeyExists(const std::string& path);
+/// Creates the key @p path and every missing key above it. False when the file cannot be
+/// written.
+bool CreateKey(const std::string& path);
+/// The value @p name of key @p path, if both exist.
+std::optional<Value> GetValue(const std::string& path, const std::string& name);
+/// Stores @p value as @p name of the existing key @p path. False when the file cannot be
+/// written (the value is then not kept either).
+bool SetValue(const std::string& path, const std::string& name, const Value& value);
+
+/// The name the damaged file was kept under the last time one was found, or "".
+const std::string& LastDamagedCopy();
+
+}  // namespace registry

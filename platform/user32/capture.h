@@ -1,0 +1,18 @@
+#pragma once
+/// @file
+/// Mouse capture: the window that receives every mouse move until the capture is released.
+
+#include <cstdint>
+
+namespace win {
+
+using HWND = intptr_t;
+
+/// Gives the capture to @p hwnd; returns the window that held it before, or 0.
+HWND SetCapture(HWND hwnd);
+/// Releases the capture; returns nonzero.
+int32_t ReleaseCapture();
+/// The window holding the capture, or 0.
+HWND GetCapture();
+
+}  // namespace win

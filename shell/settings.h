@@ -1,0 +1,25 @@
+#pragma once
+// The settings: read from the registry at start, written back whole when they change.
+
+#include <cstdint>
+#include <string>
+
+namespace Module1 {
+
+// Where the settings live, under HKEY_CURRENT_USER.
+inline constexpr const char* kSettingsKey = "Software\\Tolvarin\\Tolvarin2.2";
+
+// The text of REG_SZ value @p valueName of key @p subKey under @p hKey, cut at its first
+// zero character; @p Default when the key or value is missing or of another type.
+std::string GetRegString(intptr_t hKey, const std::string& subKey, const std::string& valueName,
+                         const std::string& Default);
+// Stores @p data as REG_SZ value @p valueName (no terminating zero), creating the key.
+void SaveRegString(intptr_t hKey, const std::string& subKey, const std::string& valueName,
+                   const std::string& data);
+
+// Fills the settings from the registry, or with the first-run defaults.
+void LoadSettings();
+// Writes all fifteen settings.
+void SaveSettings();
+
+}  // namespace Module1

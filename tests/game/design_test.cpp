@@ -1,0 +1,54 @@
+// The main window as it loads: an empty sheet, and the toolbar and status bar that the
+// window's code addresses by position.
+
+#include "game/support/tolvarin_fixture.h"
+
+namespace {
+
+using DesignTest = TolvarinTest;
+
+TEST_F(DesignTest, AFreshSheetIsEmpty) {
+    EXPECT_EQ(SheetText(form),
+              "                 Down    Up  Rand  Oblg  Hint\n"
+              "Ones                .     .     .     .     .\n"
+              "Twos                .     .     .     .     .\n"
+              "Threes              .     .     .     .     .\n"
+              "Fours               .     .     .     .     .\n"
+              "Fives               .     .     .     .     .\n"
+              "Sixes               .     .     .     .     .\n"
+              "Max                 .     .     .     .     .\n"
+              "Min                 .     .     .     .     .\n"
+              "3 of a Kind         .     .     .     .     .\n"
+              "Full House          .     .     .     .     .\n"
+              "Straight            .     .     .     .     .\n"
+              "4 of a Kind         .     .     .     .     .\n"
+              "Tolvarin            .     .     .     .     .\n"
+              "Sub Total           .     .     .     .\n"
+              "(Max-Min)xOnes      .     .     .     .\n"
+              "Column Total        .     .     .     .\n"
+              "Grand Total         0\n");
+}
+
+struct ButtonPlace {
+    const char* key;
+    int16_t index;
+};
+
+const ButtonPlace kButtons[] = {{"tbNew", 1},   {"tbUndo", 3},    {"tbRedo", 4},  {"tbHint", 6},
+                                {"tbSound", 8}, {"tbBGmusic", 9}, {"tbHelp", 11}, {"tbExit", 12}};
+
+// Loading again lays the design anew; the toolbar and status bar are not built twice.
+TEST_F(DesignTest, ReloadingKeepsTheToolbarAndStatusBarAsDesigned) {
+    ASSERT_TRUE(form.Unload());
+    form.Load();
+    ASSERT_EQ(form.Toolbar2.ButtonCount(), 12);
+    for (const ButtonPlace& b : kButtons) {
+        SCOPED_TRACE(b.key);
+        EXPECT_EQ(form.Toolbar2.Buttons(b.key).Index(), b.index);
+    }
+    EXPECT_FALSE(form.Toolbar2.Buttons("tbUndo").Enabled());
+    EXPECT_FALSE(form.Toolbar2.Buttons("tbRedo").Enabled());
+    EXPECT_EQ(form.StatusBar1.PanelCount(), 5);
+}
+
+}  // namespace
