@@ -70,7 +70,7 @@ bool frmTolvarin::PlaceAnnounced(int16_t Index) {
     cmdOblg(Index).setVisible(false);
     lastTurnRolls = rollNumber;
     rollNumber = 0;
-    ShowRollLamps(0);
+    LightRollLamps(0);
     hideAnnounceButtons = true;
     // savedDiceToRoll already holds the turn's holds: the announcement and every hold and
     // release keep it up to date.

@@ -14,6 +14,7 @@
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/datetime.h"
 #include "platform/runtime/errors.h"
+#include "shell/BGmusic.h"
 #include "shell/Module1.h"
 
 namespace {
@@ -36,6 +37,64 @@ void ReportScoreFileError(int number, const std::string& path) {
                vb::vbInformation, "Open scores");
 }
 
+// The name of the player at the board: status panel 1 names the second player while the
+// second board is shown.
+std::string PlayerOfShownBoard(frmTolvarin& f) {
+    if (Module1::NumPlayers == 2 && f.StatusBar1.Panels(1).Text() != Module1::Player1Name)
+        return Module1::Player2Name;
+    return Module1::Player1Name;
+}
+
+// Enters the shown board's grand total into the table of the layout and dice in play.
+// NewScoreRank says -1 until the new table is safely written; a failure is reported once
+// and the end of the game goes on without the file.
+void EnterShownBoard(frmTolvarin& f) {
+    Module1::NewScoreRank = -1;
+    const std::string path = topscores::FilePath(
+        topscores::TableNumber(Module1::NumColumns, Module1::DiceSetting));
+    Module1::NewScoreRecord.Score = f.grandTotal;
+    Module1::LastGameScore = f.grandTotal;
+    Module1::NewScoreRecord.Name = topscores::Field(PlayerOfShownBoard(f));
+    Module1::NewScoreRecord.Date = topscores::Field(vb::ShortDate(vb::Now()));
+    const bool existed = vb::FileExists(path);
+    try {
+        Module1::NewScoreRank = topscores::EnterScore(path, Module1::NewScoreRecord);
+    } catch (const vb::RuntimeError& error) {
+        // A table that did not exist and could not be made is one that was not found.
+        ReportScoreFileError(existed ? error.Number() : vb::errFileNotFound, path);
+    }
+}
+
+template <class Window>
+void ShowModal(frmTolvarin& owner) {
+    vb::Default<Window>().Show(vb::vbModal, &owner);
+}
+
+// The result windows; false after the first board of two, when the game goes on. One
+// player always sees the table; with two, it opens only for an entry that made it.
+bool ShowResultWindows(frmTolvarin& f) {
+    if (Module1::NumPlayers != 2) {
+        ShowModal<frmScores2>(f);
+        return true;
+    }
+    if (Module1::NewScoreRank != -1) ShowModal<frmScores2>(f);
+    if (!f.SecondBoardShown()) {
+        Module1::Player1Total = f.grandTotal;
+        return false;
+    }
+    Module1::Player2Total = f.grandTotal;
+    ShowModal<frmTheWinerIs>(f);
+    f.cmdShowNextBoard.setVisible(true);
+    f.cmdShowNextBoard.setEnabled(true);
+    return true;
+}
+
+// An entered board keeps its last placement: taking it back would let it be entered again.
+void TurnUndoRedoOff(frmTolvarin& f) {
+    f.OfferUndo(false);
+    f.OfferRedo(false);
+}
+
 }  // namespace
 
 bool frmTolvarin::ShownBoardEntered() const {
@@ -44,7 +103,10 @@ bool frmTolvarin::ShownBoardEntered() const {
 
 void frmTolvarin::EndGame() {
     Module1::GameStarted = false;
-    if (Module1::MusicOn) Timer3.setEnabled(false);  // the playlist stops for the results
+    if (Module1::MusicOn) {  // the song and the playlist stop for the results
+        BGmusic::CloseMP3();
+        Timer3.setEnabled(false);
+    }
     StatusBar1.Panels(2).setText(" ");
     EnterShownBoard(*this);
     Module1::OpenedFromMain = true;

@@ -356,7 +356,7 @@ public:
     bool EndThirdRoll();
     void PlayFiveOfAKindSound();
     // The first @p lit roll lamps lit, the others dark.
-    void ShowRollLamps(int32_t lit);
+    void LightRollLamps(int32_t lit);
     // The roll area enabled with its normal look, or disabled with its "off" look.
     void SetRollAreaEnabled(bool enabled);
 
@@ -455,6 +455,16 @@ public:
     bool boardEntered = false;
 
     // ===== New game and the board reveal =====
+    // Ends the game under way, after asking while one runs, and lays out a fresh board that
+    // the reveal then shows; on a board still fresh it only blanks the score counter.
+    void mnuNewGame_Click();
+    // Empties the sheet, chooses the reveal pattern and starts the reveal.
+    void ClearBoard();
+    // The order in which reveal pattern 6 shows the 52 cells: a shuffle of 0..51.
+    void ShuffleRevealOrder();
+    // One step of the reveal: a group of cell buttons appears (or, in the patterns that
+    // hide first, goes); the roll area stays disabled until the last step gives it back.
+    void tmrAnimation_Timer();
 
     // ===== Menus, toolbar, sound and music =====
 

@@ -398,13 +398,55 @@ void frmTolvarin::InitializeComponent() {
 
     // Events: each concern wires its handlers under its own heading.
     // -- Rolling and holding the dice
+    picRollDices.MouseDown = [this](int16_t b, int16_t s, float x, float y) {
+        picRollDices_MouseDown(b, s, x, y);
+    };
+    picRollDices.MouseUp = [this](int16_t b, int16_t s, float x, float y) {
+        picRollDices_MouseUp(b, s, x, y);
+    };
+    cmdNextPlayer.MouseUp = [this](int16_t b, int16_t s, float x, float y) {
+        cmdNextPlayer_MouseUp(b, s, x, y);
+    };
+    for (int16_t i = 0; i <= 5; ++i) {
+        picDice(i).Click = [this, i] { picDice_Click(i); };
+        PicDiceOff(i).Click = [this, i] { PicDiceOff_Click(i); };
+    }
+    tmrRollDice.Tick = [this] { tmrRollDice_Timer(); };
     // -- Placing a score and the announce column
+    for (int16_t i = 0; i < kSheetRows; ++i) {
+        cmdDown(i).Click = [this, i] { cmdDown_Click(i); };
+        cmdUp(i).Click = [this, i] { cmdUp_Click(i); };
+        cmdRand(i).Click = [this, i] { cmdRand_Click(i); };
+        cmdOblg(i).Click = [this, i] { cmdOblg_Click(i); };
+    }
     // -- Row highlight under the pointer
+    for (int16_t i = 0; i < kSheetRows; ++i) {
+        cmdDown(i).MouseMove = [this, i](int16_t b, int16_t s, float x, float y) {
+            cmdDown_MouseMove(i, b, s, x, y);
+        };
+        cmdUp(i).MouseMove = [this, i](int16_t b, int16_t s, float x, float y) {
+            cmdUp_MouseMove(i, b, s, x, y);
+        };
+        cmdOblg(i).MouseMove = [this, i](int16_t b, int16_t s, float x, float y) {
+            cmdOblg_MouseMove(i, b, s, x, y);
+        };
+        cmdRand(i).MouseMove = [this, i](int16_t b, int16_t s, float x, float y) {
+            cmdRand_MouseMove(i, b, s, x, y);
+        };
+    }
     // -- Undo and redo
+    mnuUndoUndo.Click = [this] { mnuUndoUndo_Click(); };
+    mnuUndoRedo.Click = [this] { mnuUndoRedo_Click(); };
     // -- Two players and their boards
+    cmdShowNextBoard.Click = [this] { cmdShowNextBoard_Click(); };
     // -- Closing, minimising and the game clock
     // -- Score counter
+    LoadCounterPictures();
+    tmrCounter.Tick = [this] { tmrCounter_Timer(); };
     // -- End of game
+    tmrGameOver.Tick = [this] { tmrGameOver_Timer(); };
     // -- New game and the board reveal
+    mnuNewGame.Click = [this] { mnuNewGame_Click(); };
+    tmrAnimation.Tick = [this] { tmrAnimation_Timer(); };
     // -- Menus, toolbar, sound and music
 }

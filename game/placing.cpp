@@ -5,9 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#if __has_include("dialogs/frmEndGame.h")
 #include "dialogs/frmEndGame.h"
-#endif
 #include "game/frmTolvarin.h"
 #include "platform/runtime/conversions.h"
 #include "shell/Module1.h"
@@ -125,9 +123,7 @@ bool frmTolvarin::EndOfSheet(bool oneColumnSheet, bool& counterHandled, bool& no
 // The end-of-game dialog: Finish (true) or take the last move back (false). The window's
 // timers keep ticking while it is open.
 bool frmTolvarin::AskToFinishGame() {
-#if __has_include("dialogs/frmEndGame.h")
     vb::Default<frmEndGame>().Show(vb::vbModal, this);
-#endif
     return Module1::EndGameFinish;
 }
 
@@ -159,7 +155,7 @@ void frmTolvarin::ResetTurn() {
     }
     if (nextUpRow >= 0) cmdUp(nextUpRow).setVisible(false);
     if (nextDownRow <= rowTolvarin) cmdDown(nextDownRow).setVisible(false);
-    ShowRollLamps(0);
+    LightRollLamps(0);
     lastTurnRolls = rollNumber;
     rollNumber = 0;
     for (int16_t i = 0; i <= Module1::LastDieIndex; ++i) {

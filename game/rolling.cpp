@@ -205,10 +205,10 @@ void frmTolvarin::RollFreeDice() {
     if (Module1::NumPlayers == 1)
         StatusBar1.Panels(4).setText("Round " + vb::CStr(roundIndex + 1) +
                                      (FourColumns() ? " of 52" : " of 13"));
-    ShowRollLamps(rollNumber);
+    LightRollLamps(rollNumber);
 }
 
-void frmTolvarin::ShowRollLamps(int32_t lit) {
+void frmTolvarin::LightRollLamps(int32_t lit) {
     for (int16_t k = 0; k < kRollsPerTurn; ++k) {
         picRound(k).setVisible(k < lit);
         picRoundBG(k).setVisible(k >= lit);

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "platform/files/atomic_file.h"
+#include "platform/files/file_ops.h"
 #include "platform/files/paths.h"
 #include "platform/runtime/conversions.h"
+#include "platform/runtime/errors.h"
 
 namespace topscores {
 
@@ -163,9 +165,23 @@ std::vector<uint8_t> FileBytes(const std::vector<ScoreRecord>& table) {
     return bytes;
 }
 
+// A first game makes the "scores" folder. Where it cannot be made here (a program folder
+// that cannot be written) the write goes to the per-user store, which makes its own; the
+// write then raises whatever error is left.
+namespace {
+void MakeFolderOf(std::string_view path) {
+    const size_t end = path.rfind('\\');
+    if (end == std::string_view::npos || vb::DirExists(path.substr(0, end))) return;
+    try {
+        vb::MkDir(path.substr(0, end));
+    } catch (const vb::RuntimeError&) {
+    }
+}
+}  // namespace
+
 // The new table is made whole in memory and then put in place of the old file in one step.
-// Writing the file makes its "scores" folder when that is missing.
 int32_t EnterScore(std::string_view path, const ScoreRecord& entry) {
+    MakeFolderOf(path);
     std::vector<ScoreRecord> table;
     if (vb::FileExists(path)) table = TableEntries(vb::ReadWholeFile(path));
     const int32_t rank = Insert(table, entry);

@@ -1,14 +1,15 @@
 #include "platform/media/playsound.h"
 
+#include "platform/files/user_store.h"
+#include "platform/forms/host.h"
+#include "platform/media/audio_backend.h"
+
 namespace media {
 namespace {
 
-WavePlayer* player = nullptr;
 std::vector<SoundRequest> requests;
 
 }  // namespace
-
-void SetWavePlayer(WavePlayer* p) { player = p; }
 
 std::vector<SoundRequest> TakeSoundRequests() {
     std::vector<SoundRequest> taken;
@@ -21,10 +22,12 @@ std::vector<SoundRequest> TakeSoundRequests() {
 namespace win {
 
 int32_t PlaySoundA(const char* path, intptr_t /*module*/, uint32_t flags) {
-    const std::string file = path ? path : "";
-    media::requests.push_back({file, flags});
-    if (!media::player || file.empty()) return 0;
-    return media::player->play(file, (flags & SND_ASYNC) == 0) ? 1 : 0;
+    media::requests.push_back({path ? path : "", flags});
+    if (!path) return 0;
+    const auto length = media::CurrentAudioBackend().playEffect(vb::ReadablePath(path));
+    if (!length) return 0;
+    if ((flags & SND_ASYNC) == 0 && vb::HasHost()) Sleep(*length);
+    return 1;
 }
 
 }  // namespace win

@@ -1,8 +1,7 @@
 #pragma once
 /// @file
-/// PlaySoundA: plays a wave file asynchronously or synchronously. The sound is made by an
-/// installable player; until one is installed every request is only recorded, which is
-/// also what the tests read.
+/// PlaySoundA: plays a wave file asynchronously or synchronously on the audio backend in
+/// use (see audio_backend.h). Every request is also recorded, for the tests to read.
 
 #include <cstdint>
 #include <string>
@@ -11,12 +10,18 @@
 namespace win {
 
 /// Flags of PlaySoundA.
-enum : uint32_t { SND_SYNC = 0x0000, SND_ASYNC = 0x0001, SND_NODEFAULT = 0x0002,
-                  SND_FILENAME = 0x20000 };
+enum : uint32_t {
+    SND_SYNC = 0x0000,
+    SND_ASYNC = 0x0001,
+    SND_NODEFAULT = 0x0002,
+    SND_FILENAME = 0x20000
+};
 
-/// Plays the wave file @p path (with SND_FILENAME). Asynchronous requests return at once
-/// and stop the effect playing before; synchronous ones return when the effect has played.
-/// Returns nonzero when the request was handed to the player.
+/// Plays the wave file @p path (the game's path, see vb::NativePath); @p module is not
+/// read. Any new request stops the effect playing. With SND_ASYNC the call returns at
+/// once; without it, it blocks like win::Sleep for the effect's length (with no host
+/// installed it returns at once). Returns 1 when the effect plays, 0 when @p path is null
+/// or the file is missing or cannot be played: then nothing sounds (no default sound).
 int32_t PlaySoundA(const char* path, intptr_t module, uint32_t flags);
 
 }  // namespace win
@@ -29,19 +34,8 @@ struct SoundRequest {
     uint32_t flags;
 };
 
-/// What actually makes the sound.
-class WavePlayer {
-public:
-    virtual ~WavePlayer() = default;
-    /// Starts @p path; when @p wait, returns after it has played. Returns false when the
-    /// file cannot be played.
-    virtual bool play(const std::string& path, bool wait) = 0;
-};
-
-/// Installs the player; nullptr leaves requests only recorded.
-void SetWavePlayer(WavePlayer* player);
-
-/// The requests made since the last call, oldest first; the record is emptied.
+/// The requests made since the last call, oldest first; the record is emptied. A null
+/// path is recorded as an empty one.
 std::vector<SoundRequest> TakeSoundRequests();
 
 }  // namespace media

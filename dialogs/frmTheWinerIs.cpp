@@ -1,0 +1,69 @@
+#include "dialogs/frmTheWinerIs.h"
+
+#include <string>
+
+#include "game/frmTolvarin.h"
+#include "platform/runtime/conversions.h"
+#include "shell/Module1.h"
+#include "shell/sound.h"
+
+namespace {
+
+const vb::Font kArial{.Name = "Arial", .Size = 10, .Bold = true};
+const vb::Font kArialLarge{.Name = "Arial", .Size = 14, .Bold = true};
+
+std::string WithoutTrailingBlanks(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+void DesignLabel(vb::Label& label, int32_t left, int32_t top, int32_t width, int16_t alignment) {
+    label.setCaption("");
+    label.setFont(kArial);
+    label.setAlignment(alignment);
+    label.setBackStyle(0);
+    label.Move(left, top, width, 285);
+    label.setVisible(true);
+}
+
+}  // namespace
+
+// A fixed dialog frame around a client area of 3915 x 2010 twips.
+void frmTheWinerIs::InitializeComponent() {
+    setCaption("And the Winer is...");
+    designGeometry(0, 0, 4005, 2415);
+    DesignLabel(lblPlayer1, 120, 120, 2700, vb::vbLeftJustify);
+    DesignLabel(lblScore1, 2880, 120, 915, vb::vbRightJustify);
+    DesignLabel(lblPlayer2, 120, 480, 2700, vb::vbLeftJustify);
+    DesignLabel(lblScore2, 2880, 480, 915, vb::vbRightJustify);
+    DesignLabel(lblWiner, 120, 900, 3675, vb::vbCenter);
+    lblWiner.setFont(kArialLarge);
+    lblWiner.setHeight(375);
+    cmdClose.setCaption("Close");
+    cmdClose.Move(1365, 1455, 1185, 375);
+    cmdClose.setVisible(true);
+    cmdClose.setEnabled(true);
+    cmdClose.Click = [this] { cmdClose_Click(); };
+}
+
+// The totals are those of the board that finished first and second. The winner's line
+// keeps the name as it is stored, trailing blanks and all.
+void frmTheWinerIs::Form_Load() {
+    const frmTolvarin& main = vb::Default<frmTolvarin>();
+    setLeft(main.Left() + main.Width() / 2 - Width() / 2);
+    setTop(main.Top() + main.Height() / 2 - Height() / 2);
+    lblPlayer1.setCaption(WithoutTrailingBlanks(Module1::Player1Name) + "'s Total Score:");
+    lblPlayer2.setCaption(WithoutTrailingBlanks(Module1::Player2Name) + "'s Total Score:");
+    lblScore1.setCaption(vb::CStr(Module1::Player1Total));
+    lblScore2.setCaption(vb::CStr(Module1::Player2Total));
+    const bool draw = Module1::Player1Total == Module1::Player2Total;
+    if (draw)
+        lblWiner.setCaption("It's a Draw!");
+    else if (Module1::Player2Total > Module1::Player1Total)
+        lblWiner.setCaption(Module1::Player2Name + " " + "Wins!");
+    else
+        lblWiner.setCaption(Module1::Player1Name + " " + "Wins!");
+    if (Module1::SoundsOn) Module1::PlayWave(draw ? "draw" : "applause");
+}
+
+void frmTheWinerIs::cmdClose_Click() { Unload(); }

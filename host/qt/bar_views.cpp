@@ -1,0 +1,146 @@
+// The status bar and the toolbar. Both keep to the edge of the window they are aligned to,
+// across its whole width: the status bar to the bottom, the toolbar to the top. The status
+// bar shows its visible panels side by side at their widths, a spring panel taking what
+// room is left; the toolbar shows a tool button per button (each named by its key until
+// the image list's pictures come) and a gap for each separator.
+
+#include <QAction>
+#include <QPainter>
+#include <QToolBar>
+#include <algorithm>
+#include <vector>
+#include <qdrawutil.h>
+
+#include "host/qt/form_window.h"
+#include "host/qt/units.h"
+#include "host/qt/views.h"
+
+namespace qthost {
+
+namespace {
+
+constexpr int kPanelGap = 2;
+constexpr int kTextIndent = 3;
+constexpr int16_t kSpring = 1;
+constexpr int16_t kSeparator = 3;
+
+class StatusBarView : public View<QWidget> {
+public:
+    StatusBarView(vb::StatusBar& bar, QWidget* parent) : View(bar, parent), bar_(bar) {
+        setFont(ToQFont(vb::Font{}));
+    }
+
+    QRect placement() const override {
+        const int height = Px(bar_.Height());
+        const QWidget* parent = parentWidget();
+        return {0, parent->height() - height, parent->width(), height};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Window));
+        const std::vector<QRect> panels = panelRects();
+        int n = 0;
+        for (int16_t i = 1; i <= bar_.PanelCount(); ++i) {
+            const vb::Panel& panel = bar_.Panels(i);
+            if (!panel.Visible()) continue;
+            const QRect area = panels[static_cast<size_t>(n++)];
+            qDrawShadePanel(&p, area, palette(), true, 1);
+            const QRect inside = area.adjusted(kTextIndent, 1, -kTextIndent, -1);
+            const QString text = fontMetrics().elidedText(ToQString(panel.Text()), Qt::ElideRight,
+                                                          inside.width());
+            p.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, text);
+        }
+    }
+
+private:
+    // The visible panels from the left, a gap between each two; spring panels share the
+    // room the others leave.
+    std::vector<QRect> panelRects() const {
+        int fixed = 0, springs = 0;
+        for (int16_t i = 1; i <= bar_.PanelCount(); ++i) {
+            const vb::Panel& panel = bar_.Panels(i);
+            if (!panel.Visible()) continue;
+            if (panel.AutoSize() == kSpring) ++springs;
+            fixed += (panel.AutoSize() == kSpring ? 0 : Px(panel.Width())) + kPanelGap;
+        }
+        const int spare = springs ? std::max(0, width() - fixed) / springs : 0;
+        std::vector<QRect> rects;
+        int x = 0;
+        for (int16_t i = 1; i <= bar_.PanelCount(); ++i) {
+            const vb::Panel& panel = bar_.Panels(i);
+            if (!panel.Visible()) continue;
+            const int w = panel.AutoSize() == kSpring ? spare : Px(panel.Width());
+            rects.emplace_back(x, kPanelGap, w, height() - kPanelGap);
+            x += w + kPanelGap;
+        }
+        return rects;
+    }
+
+    vb::StatusBar& bar_;
+};
+
+// The key names the button until the pictures come: "tbUndo" shows "Undo".
+QString KeyText(const std::string& key) {
+    const bool prefixed = key.size() > 2 && key.compare(0, 2, "tb") == 0;
+    return ToQString(prefixed ? key.substr(2) : key);
+}
+
+class ToolbarView : public View<QToolBar> {
+public:
+    ToolbarView(vb::Toolbar& bar, QWidget* parent) : View(bar, parent), bar_(bar) {
+        setMovable(false);
+        setFloatable(false);
+        setToolButtonStyle(Qt::ToolButtonTextOnly);
+        setStyleSheet("QToolButton { padding: 1px 2px; }");
+    }
+
+    QRect placement() const override {
+        return {0, 0, parentWidget()->width(), Px(bar_.Height())};
+    }
+
+protected:
+    void refresh() override {
+        if (actions().size() != bar_.ButtonCount()) rebuild();
+        const QList<QAction*> all = actions();
+        for (int16_t i = 1; i <= bar_.ButtonCount(); ++i) {
+            const vb::ToolbarButton& button = bar_.Buttons(i);
+            QAction* action = all[i - 1];
+            action->setVisible(button.Visible());
+            action->setEnabled(button.Enabled());
+            action->setToolTip(ToQString(button.ToolTipText()));
+        }
+    }
+
+private:
+    void rebuild() {
+        clear();
+        for (int16_t i = 1; i <= bar_.ButtonCount(); ++i) {
+            vb::ToolbarButton& button = bar_.Buttons(i);
+            if (button.Style() == kSeparator) {
+                addSeparator();
+                continue;
+            }
+            QAction* action = addAction(KeyText(button.Key()));
+            connect(action, &QAction::triggered, this, [this, i] {
+                bar_.RaiseButtonClick(bar_.Buttons(i));
+                EventDelivered(*this);
+            });
+        }
+    }
+
+    vb::Toolbar& bar_;
+};
+
+}  // namespace
+
+ControlView* MakeStatusBarView(vb::StatusBar& bar, QWidget* parent) {
+    return new StatusBarView(bar, parent);
+}
+
+ControlView* MakeToolbarView(vb::Toolbar& bar, QWidget* parent) {
+    return new ToolbarView(bar, parent);
+}
+
+}  // namespace qthost

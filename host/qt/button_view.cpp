@@ -1,0 +1,77 @@
+// A command button. A standard one is the style's push button with the caption; a
+// graphical one shows its Picture (DisabledPicture while disabled) on its back colour,
+// centred above the caption, in a raised edge that sinks while the button is held down.
+
+#include <QEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <qdrawutil.h>
+
+#include "host/qt/form_window.h"
+#include "host/qt/units.h"
+#include "host/qt/views.h"
+#include "platform/gdi/bitmap.h"
+
+namespace qthost {
+
+namespace {
+
+constexpr int16_t kGraphical = 1;
+constexpr int kEdge = 1;
+
+class ButtonView : public View<QPushButton> {
+public:
+    ButtonView(vb::CommandButton& button, QWidget* parent) : View(button, parent), button_(button) {
+        setAutoDefault(false);
+    }
+
+protected:
+    void refresh() override {
+        setText(ToQString(button_.Caption()));
+        setFont(ToQFont(button_.Font()));
+    }
+
+    void paintEvent(QPaintEvent* e) override {
+        if (button_.Style() != kGraphical) {
+            QPushButton::paintEvent(e);
+            return;
+        }
+        QPainter p(this);
+        p.fillRect(rect(), ToQColor(button_.BackColor()));
+        const vb::Picture& picture = isEnabled() ? button_.Picture() : button_.DisabledPicture();
+        int textTop = 0;
+        if (const auto& bitmap = picture.bitmap()) {
+            const QImage image = ToQImage(*bitmap);
+            const int shift = isDown() ? 1 : 0;
+            const int top = text().isEmpty() ? (height() - image.height()) / 2 : kEdge;
+            p.drawImage(QPoint((width() - image.width()) / 2 + shift, top + shift), image);
+            textTop = top + image.height();
+        }
+        if (!text().isEmpty()) {
+            p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                     QPalette::ButtonText));
+            p.drawText(rect().adjusted(0, textTop, 0, 0), Qt::AlignCenter | Qt::TextShowMnemonic,
+                       text());
+        }
+        qDrawShadePanel(&p, rect(), palette(), isDown(), kEdge);
+    }
+
+    // Alt and the caption's marked letter press the button, as a click does.
+    bool event(QEvent* e) override {
+        if (e->type() != QEvent::Shortcut) return QPushButton::event(e);
+        button_.RaiseClick();
+        EventDelivered(*this);
+        return true;
+    }
+
+private:
+    vb::CommandButton& button_;
+};
+
+}  // namespace
+
+ControlView* MakeButtonView(vb::CommandButton& button, QWidget* parent) {
+    return new ButtonView(button, parent);
+}
+
+}  // namespace qthost

@@ -1,0 +1,78 @@
+#pragma once
+// The widget that shows one control of a form, and what every such widget does alike: it
+// sits at the control's twips in its container, follows Visible and Enabled, never takes
+// the keyboard focus (the form gets the keys), and hands the mouse to the control.
+
+#include <QMouseEvent>
+#include <QRect>
+#include <QWidget>
+
+#include "host/qt/input.h"
+#include "platform/forms/control.h"
+
+namespace qthost {
+
+// Controls stack in layers within their container: the design's shapes are backgrounds,
+// rules and images lie on them, labels over those, and windowed controls (picture boxes,
+// buttons, bars) over every drawn one. Within a layer a later control lies over an earlier.
+enum class Layer { Shapes, Lines, Images, Labels, Windows };
+
+class ControlView {
+public:
+    explicit ControlView(vb::Control& control) : control_(control) {}
+    virtual ~ControlView() = default;
+    ControlView(const ControlView&) = delete;
+    ControlView& operator=(const ControlView&) = delete;
+
+    vb::Control& control() const { return control_; }
+    virtual QWidget& widget() = 0;
+    virtual Layer layer() const { return Layer::Windows; }
+    // Where the control sits in its container's widget, in pixels.
+    virtual QRect placement() const;
+    // Shows the control as the model has it now: place, visibility, enabled state, and
+    // what its kind draws.
+    void present();
+
+protected:
+    // What the kind shows beyond place and state: texts, colours, pictures.
+    virtual void refresh() {}
+
+private:
+    vb::Control& control_;
+};
+
+// A control's view on the Qt widget class @p W.
+template <class W>
+class View : public W, public ControlView {
+public:
+    View(vb::Control& control, QWidget* parent) : W(parent), ControlView(control) {
+        W::setFocusPolicy(Qt::NoFocus);
+        W::setMouseTracking(true);
+    }
+    QWidget& widget() override { return *this; }
+
+protected:
+    // The widget reacts first (a button shows itself pressed and released), then the game.
+    void mousePressEvent(QMouseEvent* e) override {
+        W::mousePressEvent(e);
+        MousePressed(*this, *e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        W::mouseReleaseEvent(e);
+        MouseReleased(*this, *e);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        W::mouseMoveEvent(e);
+        MouseMoved(*this, *e);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        W::mouseDoubleClickEvent(e);
+        MouseDoubleClicked(*this, *e);
+    }
+};
+
+// The view of @p control, a child widget of @p parent that the parent owns; null for a
+// kind that has no widget (timers, menu items).
+ControlView* MakeView(vb::Control& control, QWidget* parent);
+
+}  // namespace qthost

@@ -1,0 +1,299 @@
+#include "host/qt/form_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+
+#include "host/qt/control_view.h"
+#include "host/qt/input.h"
+#include "host/qt/menu_bar.h"
+#include "host/qt/qt_host.h"
+#include "host/qt/units.h"
+
+namespace qthost {
+
+namespace {
+
+// A form's Width and Height take in the frame the original platform drew around the
+// client area: a fixed border on each side and the caption above. The window manager
+// draws its own frame outside the Qt window, so the Qt window is the form less this one.
+constexpr int kBorderPx = 3;
+constexpr int kCaptionPx = 19;
+constexpr int kMenuBarPx = 19;
+
+constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+// The window under the menu bar. Where no control is, a move still reaches a control
+// that holds the capture.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(FormWindow& window) : QWidget(&window), window_(window) {
+        setMouseTracking(true);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override {
+        MovedOverWindow(window_, e->globalPosition(), e->buttons(), e->modifiers());
+    }
+
+private:
+    FormWindow& window_;
+};
+
+// Marks the window as following the model for the scope, so that the Qt events it causes
+// are not taken for the user's doing.
+class Applying {
+public:
+    explicit Applying(bool& flag) : flag_(flag), was_(std::exchange(flag, true)) {}
+    ~Applying() { flag_ = was_; }
+    Applying(const Applying&) = delete;
+    Applying& operator=(const Applying&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
+}  // namespace
+
+FormWindow::FormWindow(QtHost& host, vb::Form& form)
+    : QWidget(nullptr, kWindowFlags), host_(host), form_(&form), handle_(form.hWnd()),
+      client_(new ClientArea(*this)),
+      menus_(std::make_unique<MenuBar>(*this, form, [this] { host_.eventDelivered(); })) {
+    setFocusPolicy(Qt::StrongFocus);
+    menus_->bar().setVisible(!menus_->empty());
+    formChanged(vb::Prop::Other);
+    syncControls();
+}
+
+FormWindow::~FormWindow() = default;
+
+vb::Form* FormWindow::form() const {
+    const auto& all = vb::AllForms();
+    const bool alive = std::find(all.begin(), all.end(), form_) != all.end();
+    return alive && form_->hWnd() == handle_ ? form_ : nullptr;
+}
+
+void FormWindow::formChanged(vb::Prop) {
+    vb::Form* f = form();
+    if (!f) return;
+    setWindowTitle(ToQString(f->Caption()));
+    setEnabled(f->Enabled());
+    applyGeometry();
+    applyState();
+}
+
+void FormWindow::applyGeometry() {
+    const vb::Form& f = *form_;
+    Applying applying(applying_);
+    const int width = std::max(1, Px(f.Width()) - 2 * kBorderPx);
+    const int height = std::max(1, Px(f.Height()) - kCaptionPx - 2 * kBorderPx);
+    setFixedSize(width, height);
+    move(Px(f.Left()), Px(f.Top()));
+    const int menuHeight = menus_->empty() ? 0 : kMenuBarPx;
+    menus_->bar().setGeometry(0, 0, width, menuHeight);
+    client_->setGeometry(0, menuHeight, width, height - menuHeight);
+    // The bars keep to the client area's edges.
+    for (const auto& [control, entry] : views_)
+        if (entry.widget) entry.widget->setGeometry(entry.view->placement());
+}
+
+// Only minimising is a state of ours: the windows have fixed sizes.
+void FormWindow::applyState() {
+    const bool minimised = form_->WindowState() == vb::vbMinimized;
+    if (!isVisible() || minimised == isMinimized()) return;
+    Applying applying(applying_);
+    setWindowState(minimised ? windowState() | Qt::WindowMinimized
+                             : windowState() & ~Qt::WindowMinimized);
+}
+
+void FormWindow::controlChanged(vb::Control& control, vb::Prop) {
+    if (auto* menu = dynamic_cast<vb::Menu*>(&control)) {
+        menus_->changed(*menu);
+        return;
+    }
+    if (ControlView* view = ensureView(control)) view->present();
+}
+
+// The control is half destroyed: it is known only by its address now.
+void FormWindow::controlDestroyed(const vb::Control& control) {
+    menus_->forget(control);
+    std::erase(pictureBoxes_, &control);
+    const auto found = views_.find(&control);
+    if (found == views_.end()) return;
+    if (QWidget* w = found->second.widget) {
+        w->hide();
+        w->deleteLater();
+    }
+    views_.erase(found);
+}
+
+QWidget& FormWindow::parentFor(vb::Control& control) {
+    if (vb::Control* container = control.Container())
+        if (ControlView* holder = ensureView(*container)) return holder->widget();
+    return *client_;
+}
+
+ControlView* FormWindow::ensureView(vb::Control& control) {
+    const auto found = views_.find(&control);
+    if (found != views_.end() && found->second.widget) {
+        ControlView* view = found->second.view;
+        QWidget& parent = parentFor(control);
+        if (view->widget().parentWidget() != &parent) {
+            view->widget().setParent(&parent);
+            view->present();
+            restack();
+        }
+        return view;
+    }
+    ControlView* view = MakeView(control, &parentFor(control));
+    if (!view) return nullptr;
+    views_[&control] = {view, &view->widget()};
+    if (dynamic_cast<vb::PictureBox*>(&control)) pictureBoxes_.push_back(&control);
+    restack();
+    return view;
+}
+
+void FormWindow::syncControls() {
+    vb::Form* f = form();
+    if (!f) return;
+    for (vb::Control* c : f->Controls())
+        if (!dynamic_cast<vb::Menu*>(c)) ensureView(*c);
+}
+
+// Raising each view in stacking order leaves every container's children in that order.
+void FormWindow::restack() {
+    vb::Form* f = form();
+    if (!f) return;
+    const auto& controls = f->Controls();
+    std::vector<std::pair<std::pair<Layer, size_t>, QWidget*>> order;
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const auto found = views_.find(controls[i]);
+        if (found != views_.end() && found->second.widget)
+            order.push_back({{found->second.view->layer(), i}, found->second.widget});
+    }
+    std::sort(order.begin(), order.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& entry : order) entry.second->raise();
+}
+
+ControlView* FormWindow::viewOf(const vb::Control& control) const {
+    const auto found = views_.find(&control);
+    return found != views_.end() && found->second.widget ? found->second.view : nullptr;
+}
+
+ControlView* FormWindow::viewByHandle(intptr_t hWnd) const {
+    for (const auto& [control, entry] : views_)
+        if (entry.widget && entry.view->control().hWnd() == hWnd) return entry.view;
+    return nullptr;
+}
+
+void FormWindow::refreshSurfaces() {
+    for (const vb::Control* box : pictureBoxes_)
+        if (ControlView* view = viewOf(*box)) view->widget().update();
+}
+
+void FormWindow::present(bool modal) {
+    vb::Form* f = form();
+    if (!f) return;
+    syncControls();
+    formChanged(vb::Prop::Other);
+    const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (isVisible() && windowModality() != modality) hide();
+    setWindowModality(modality);
+    // A dialog stays over the window it was shown from.
+    QWidget* over = modal ? QApplication::activeWindow() : nullptr;
+    if (f->Owner())
+        if (FormWindow* owner = host_.windowOf(*f->Owner())) over = owner;
+    if (over && over != this) {
+        winId();
+        over->winId();
+        windowHandle()->setTransientParent(over->windowHandle());
+    }
+    if (f->WindowState() == vb::vbMinimized)
+        showMinimized();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void FormWindow::conceal() {
+    hide();
+    setWindowModality(Qt::NonModal);
+}
+
+// The model decides whether the window closes: QueryUnload may keep it open.
+void FormWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    vb::Form* f = form();
+    if (!f || !f->Loaded()) {
+        hide();
+        return;
+    }
+    f->RaiseClose();
+    host_.eventDelivered();
+}
+
+// The user minimised or restored the window; the model raises Form_Resize itself.
+void FormWindow::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    vb::Form* f = form();
+    if (e->type() != QEvent::WindowStateChange || applying_ || !f || !f->Loaded()) return;
+    const int16_t state = isMinimized() ? vb::vbMinimized : vb::vbNormal;
+    if (state == f->WindowState()) return;
+    {
+        Applying applying(applying_);
+        f->setWindowState(state);
+    }
+    host_.eventDelivered();
+}
+
+// Typed characters, Enter (13) and Space (32) among them, reach Form_KeyPress.
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+    vb::Form* f = form();
+    const QString text = e->text();
+    if (!f || text.isEmpty()) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    for (const QChar c : text)
+        if (c.unicode() < 256) f->RaiseKeyPress(static_cast<int16_t>(c.unicode()));
+    host_.eventDelivered();
+}
+
+void FormWindow::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    if (!applying_ && isVisible()) takeUsersPlace();
+}
+
+// The user moved the window: its Left and Top follow, to the pixel.
+void FormWindow::takeUsersPlace() {
+    vb::Form* f = form();
+    if (!f) return;
+    const QPoint at = frameGeometry().topLeft();
+    if (Px(f->Left()) == at.x() && Px(f->Top()) == at.y()) return;
+    Applying applying(applying_);
+    f->setLeft(at.x() * kTwipsPerPixel);
+    f->setTop(at.y() * kTwipsPerPixel);
+}
+
+void FormWindow::leaveEvent(QEvent* e) {
+    QWidget::leaveEvent(e);
+    MovedOverWindow(*this, QCursor::pos(), QGuiApplication::mouseButtons(),
+                    QGuiApplication::keyboardModifiers());
+}
+
+FormWindow* WindowOf(QWidget& widget) { return dynamic_cast<FormWindow*>(widget.window()); }
+
+void EventDelivered(QWidget& widget) {
+    if (FormWindow* window = WindowOf(widget)) window->host().eventDelivered();
+}
+
+}  // namespace qthost

@@ -1,0 +1,70 @@
+// Picture boxes and images. A picture box shows the surface the game draws on through its
+// device context, or, while it has none, its Picture at the top left on its back colour;
+// the controls it contains lie over it. An image shows its picture, stretched to its size
+// when Stretch is set.
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+#include "host/qt/units.h"
+#include "host/qt/views.h"
+#include "platform/gdi/bitmap.h"
+#include "platform/gdi/picturebox_surface.h"
+
+namespace qthost {
+
+namespace {
+
+constexpr int16_t kFixedSingle = 1;
+constexpr int kBorder = 2;
+
+class PictureBoxView : public View<QWidget> {
+public:
+    PictureBoxView(vb::PictureBox& box, QWidget* parent) : View(box, parent), box_(box) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), ToQColor(box_.BackColor()));
+        const gdi::Bitmap* pixels = gdi::SurfaceOf(box_);
+        if (!pixels) pixels = box_.Picture().bitmap().get();
+        if (pixels) p.drawImage(QPoint(0, 0), ToQImage(*pixels));
+        if (box_.BorderStyle() == kFixedSingle) qDrawShadePanel(&p, rect(), palette(), true, kBorder);
+    }
+
+private:
+    vb::PictureBox& box_;
+};
+
+class ImageView : public View<QWidget> {
+public:
+    ImageView(vb::Image& image, QWidget* parent) : View(image, parent), image_(image) {}
+    Layer layer() const override { return Layer::Images; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const auto& bitmap = image_.Picture().bitmap();
+        if (!bitmap) return;
+        QPainter p(this);
+        const QImage picture = ToQImage(*bitmap);
+        if (image_.Stretch())
+            p.drawImage(rect(), picture);
+        else
+            p.drawImage(QPoint(0, 0), picture);
+    }
+
+private:
+    vb::Image& image_;
+};
+
+}  // namespace
+
+ControlView* MakePictureBoxView(vb::PictureBox& box, QWidget* parent) {
+    return new PictureBoxView(box, parent);
+}
+
+ControlView* MakeImageView(vb::Image& image, QWidget* parent) {
+    return new ImageView(image, parent);
+}
+
+}  // namespace qthost

@@ -1,0 +1,79 @@
+#pragma once
+// The real program's window layer: every form a Qt window (see FormWindow), timers as
+// precise QTimers, modal windows in a nested event loop, message boxes as QMessageBox,
+// Sleep that shows what changed and then blocks the thread.
+
+#include <QObject>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "host/qt/timers.h"
+#include "platform/forms/host.h"
+
+class QEventLoop;
+
+namespace qthost {
+
+class FormWindow;
+
+class QtHost : public vb::Host {
+public:
+    // Installs itself as the forms model's host (vb::SetHost); the destructor removes it.
+    // A QApplication must exist first and outlive the host.
+    QtHost();
+    ~QtHost() override;
+    QtHost(const QtHost&) = delete;
+    QtHost& operator=(const QtHost&) = delete;
+
+    // Runs the event loop until no window of the program shows; returns at once when none
+    // does. Returns the loop's exit code.
+    int exec();
+    // The window of @p form, or null while it has none.
+    FormWindow* windowOf(const vb::Form& form) const;
+    // The game has handled an event: what it drew on picture boxes and the class cursor
+    // it set are shown.
+    void eventDelivered();
+
+    // vb::Host
+    void showForm(vb::Form& form, bool modal) override;
+    void hideForm(vb::Form& form) override;
+    void unloadForm(vb::Form& form) override;
+    void formChanged(vb::Form& form, vb::Prop what) override;
+    void controlChanged(vb::Control& control, vb::Prop what) override;
+    void controlDestroyed(vb::Control& control) override;
+    void timerChanged(vb::Timer& timer) override;
+    int16_t messageBox(const std::string& prompt, int16_t buttons,
+                       const std::string& title) override;
+    void sleep(uint32_t ms) override;
+    void doEvents() override;
+    int64_t nowMs() override;
+    double secondsSinceMidnight() override;
+    int32_t screenWidth() override;
+    int32_t screenHeight() override;
+
+private:
+    // A modal show in progress; ended once its window is hidden or unloaded.
+    struct ModalShow {
+        const vb::Form* form;
+        QEventLoop* loop;
+        bool ended;
+    };
+
+    FormWindow& window(vb::Form& form);
+    void endModal(const vb::Form& form);
+    bool anyWindowShown() const;
+    void quitWhenNoWindowShows();
+    void showClassCursor();
+
+    std::unordered_map<const vb::Form*, std::unique_ptr<FormWindow>> windows_;
+    TimerSet timers_;
+    std::vector<ModalShow*> modalShows_;
+    QObject checks_;  // context of the deferred checks: they die with the host
+    bool running_ = false;
+    intptr_t cursorShown_ = 0;
+};
+
+}  // namespace qthost

@@ -1,0 +1,50 @@
+#pragma once
+// How the forms model's units and values look in Qt: twips as logical pixels, stored
+// colours, fonts, texts and the GDI's pixels.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <string>
+
+#include "platform/forms/control.h"
+
+namespace gdi {
+class Bitmap;
+}
+
+namespace qthost {
+
+// 15 twips make a pixel at 96 dpi; Qt's device pixel ratio scales the logical pixels.
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips as logical pixels, rounded down as the GDI sizes a picture box's surface.
+int Px(int32_t twips);
+// A rectangle given in twips, in pixels.
+QRect PxRect(int32_t left, int32_t top, int32_t width, int32_t height);
+// A point in pixels as the twips a mouse event reports.
+float TwipsX(const QPointF& px);
+float TwipsY(const QPointF& px);
+
+// A stored colour (system colours resolved) as a Qt colour.
+QColor ToQColor(vb::OleColor stored);
+// A control's font at 96 dpi: point sizes become fixed pixel sizes, so that text fits the
+// twips the design gave it on any screen.
+QFont ToQFont(const vb::Font& font);
+// Lets the face names the design uses find the fonts this system has.
+void InstallFontSubstitutes();
+
+// Text of the ANSI code page.
+QString ToQString(const std::string& text);
+// A caption as a label shows it: "&&" is an ampersand, a single "&" marks a mnemonic and
+// is not shown.
+QString WithoutMnemonics(const std::string& caption);
+
+// The GDI's pixels as an opaque Qt image.
+QImage ToQImage(const gdi::Bitmap& bitmap);
+
+}  // namespace qthost

@@ -1,0 +1,21 @@
+#pragma once
+// The views of each control kind, made by MakeView (control_view.cpp).
+
+#include <QWidget>
+
+#include "host/qt/control_view.h"
+#include "platform/forms/bars.h"
+#include "platform/forms/controls.h"
+
+namespace qthost {
+
+ControlView* MakeLabelView(vb::Label& label, QWidget* parent);
+ControlView* MakeButtonView(vb::CommandButton& button, QWidget* parent);
+ControlView* MakePictureBoxView(vb::PictureBox& box, QWidget* parent);
+ControlView* MakeImageView(vb::Image& image, QWidget* parent);
+ControlView* MakeShapeView(vb::Shape& shape, QWidget* parent);
+ControlView* MakeLineView(vb::Line& line, QWidget* parent);
+ControlView* MakeStatusBarView(vb::StatusBar& bar, QWidget* parent);
+ControlView* MakeToolbarView(vb::Toolbar& bar, QWidget* parent);
+
+}  // namespace qthost

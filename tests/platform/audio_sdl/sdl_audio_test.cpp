@@ -1,0 +1,180 @@
+#include "platform/audio_sdl/sdl_audio.h"
+
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+#include <lame.h>
+#include <stdlib.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "platform/files/temp_folder.h"
+#include "platform/headless/headless_host.h"
+#include "platform/media/mci.h"
+#include "platform/media/playsound.h"
+#include "platform/media/sound_files.h"
+
+namespace {
+
+constexpr int kRate = 44100;
+constexpr int kSongSeconds = 3;
+
+// A tone of kSongSeconds encoded as mono MP3 at 64 kbit/s, without a tag frame. @p frames
+// receives the number of frames written.
+std::vector<uint8_t> EncodeSong(int& frames) {
+    std::vector<int16_t> pcm(kRate * kSongSeconds);
+    for (size_t i = 0; i < pcm.size(); ++i) {
+        pcm[i] = static_cast<int16_t>(6000 * std::sin(static_cast<double>(i) * 0.0627));
+    }
+    lame_t lame = lame_init();
+    lame_set_in_samplerate(lame, kRate);
+    lame_set_num_channels(lame, 1);
+    lame_set_mode(lame, MONO);
+    lame_set_brate(lame, 64);
+    lame_set_bWriteVbrTag(lame, 0);
+    lame_init_params(lame);
+    std::vector<uint8_t> mp3(pcm.size() * 5 / 4 + 7200);
+    const int body = lame_encode_buffer(lame, pcm.data(), pcm.data(), static_cast<int>(pcm.size()),
+                                        mp3.data(), static_cast<int>(mp3.size()));
+    const int tail =
+        lame_encode_flush(lame, mp3.data() + body, static_cast<int>(mp3.size()) - body);
+    frames = lame_get_frameNum(lame);
+    lame_close(lame);
+    mp3.resize(static_cast<size_t>(body + tail));
+    return mp3;
+}
+
+class SdlAudio : public ::testing::Test {
+protected:
+    void SetUp() override {
+        int frames = 0;
+        song_ = folder_.Write("Program Files/BGMusic/SONG01.mp3", EncodeSong(frames)).string();
+        songMs_ = std::to_string(frames * 1152 * 1000 / kRate);
+        effect_ = folder_
+                      .Write("TLWAVS/rollAll.WAV",
+                             media_test::MakeWave({22050, 1, 16}, 22050 * kSongSeconds))
+                      .string();
+        backend_ = media::CreateSdlAudioBackend();
+        media::SetAudioBackend(backend_.get());
+    }
+    void TearDown() override { media::SetAudioBackend(nullptr); }
+
+    // Sends @p command and returns its reply, or "error N".
+    static std::string Mci(const std::string& command) {
+        char reply[64] = {};
+        const uint32_t error = win::mciSendStringA(command.c_str(), reply, sizeof reply, 0);
+        return error ? "error " + std::to_string(error) : std::string(reply);
+    }
+    // The channel a song chunk plays on; -1 when none does.
+    static int SongChannel() {
+        for (int channel = 1; channel < MIX_CHANNELS; ++channel) {
+            if (Mix_Playing(channel)) return channel;
+        }
+        return -1;
+    }
+
+    headless::HeadlessHost host_;
+    files_test::TempFolder folder_;
+    std::string song_;
+    std::string songMs_;
+    std::string effect_;
+    std::unique_ptr<media::AudioBackend> backend_;
+};
+
+TEST_F(SdlAudio, TheDummyDeviceOpens) {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    EXPECT_EQ(Mix_QuerySpec(&frequency, &format, &channels), 1);
+}
+
+TEST_F(SdlAudio, EffectsPlayOneAtATime) {
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME), 1);
+    EXPECT_EQ(host_.nowMs(), kSongSeconds * 1000);
+    EXPECT_EQ(win::PlaySoundA((effect_ + ".missing").c_str(), 0, win::SND_FILENAME), 0);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+TEST_F(SdlAudio, TheBackgroundSongStreamsAsMusic) {
+    EXPECT_EQ(Mci("open \"" + song_ + "\" type MPEGVideo alias myMP3"), "1");
+    EXPECT_EQ(Mci("status myMP3 length"), songMs_);
+    EXPECT_EQ(Mci("play myMP3 from 0"), "");
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mci("setaudio myMP3 Volume to 500"), "");
+    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME / 2);
+    host_.advance(700);
+    EXPECT_EQ(Mci("pause myMP3"), "");
+    EXPECT_EQ(Mix_PausedMusic(), 1);
+    EXPECT_EQ(Mci("status myMP3 position"), "700");
+    EXPECT_EQ(Mci("resume myMP3"), "");
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    EXPECT_EQ(Mci("status myMP3 mode"), "playing");
+    EXPECT_EQ(Mci("pause myMP3"), "");
+    EXPECT_EQ(Mci("play myMP3 from 1500"), "");  // a pause sought elsewhere plays from there
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    EXPECT_EQ(Mci("stop myMP3"), "");
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(Mci("play myMP3"), "");
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mci("close myMP3"), "");
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+TEST_F(SdlAudio, TheJinglePlaysAsAChunkBesideTheSong) {
+    EXPECT_EQ(Mci("open \"" + song_ + "\" type MPEGVideo alias myMP3"), "1");
+    EXPECT_EQ(Mci("play myMP3"), "");
+    EXPECT_EQ(Mci("open \"" + song_ + "\" alias song"), "2");
+    EXPECT_EQ(Mci("status song length"), songMs_);
+    EXPECT_EQ(Mci("play song"), "");
+    const int channel = SongChannel();
+    ASSERT_GT(channel, 0);
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mci("setaudio song volume to 250"), "");
+    EXPECT_EQ(Mix_Volume(channel, -1), MIX_MAX_VOLUME / 4);
+    host_.advance(400);
+    EXPECT_EQ(Mci("status song position"), "400");
+    EXPECT_EQ(Mci("pause song"), "");
+    EXPECT_EQ(Mix_Paused(channel), 1);
+    EXPECT_EQ(Mci("resume song"), "");
+    EXPECT_EQ(Mix_Paused(channel), 0);
+    EXPECT_EQ(Mci("seek song to 2500"), "");
+    EXPECT_EQ(Mix_Playing(channel), 0);
+    EXPECT_EQ(Mci("play song"), "");
+    EXPECT_EQ(Mix_Playing(channel), 1);
+    EXPECT_EQ(Mci("close song"), "");
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    EXPECT_EQ(Mci("close myMP3"), "");
+}
+
+TEST(SdlAudioWithoutDevice, SaysSoOnceAndKeepsTimeSilently) {
+    headless::HeadlessHost host;
+    files_test::TempFolder folder;
+    int frames = 0;
+    const std::string song = folder.Write("song.mp3", EncodeSong(frames)).string();
+    const char* driver = getenv("SDL_AUDIODRIVER");
+    const std::string saved = driver ? driver : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    testing::internal::CaptureStderr();
+    auto backend = media::CreateSdlAudioBackend();
+    const std::string said = testing::internal::GetCapturedStderr();
+    setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    EXPECT_EQ(said.rfind("Tolvarin: no sound device (", 0), 0u) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+
+    media::SetAudioBackend(backend.get());
+    char reply[16] = {};
+    EXPECT_EQ(win::mciSendStringA(("open " + song + " alias song").c_str(), nullptr, 0, 0), 0u);
+    EXPECT_EQ(win::mciSendStringA("play song", nullptr, 0, 0), 0u);
+    host.advance(250);
+    EXPECT_EQ(win::mciSendStringA("status song position", reply, sizeof reply, 0), 0u);
+    EXPECT_STREQ(reply, "250");
+    media::SetAudioBackend(nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "platform/runtime/instance_lock.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class InstanceLockTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::path(::testing::TempDir()) / "instance-lock";
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        path_ = (folder_ / "tolvarin.lock").string();
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fs::path folder_;
+    std::string path_;
+};
+
+TEST_F(InstanceLockTest, ASecondCopyFindsTheFirstUntilItEnds) {
+    auto first = std::make_unique<vb::InstanceLock>(path_);
+    EXPECT_FALSE(first->HeldElsewhere());
+    EXPECT_TRUE(fs::exists(path_));
+    {
+        const vb::InstanceLock second(path_);
+        EXPECT_TRUE(second.HeldElsewhere());
+    }
+    // The refused copy took nothing: the first still holds the lock.
+    EXPECT_TRUE(vb::InstanceLock(path_).HeldElsewhere());
+    first.reset();
+    // A stale file left by a copy that ended locks nothing.
+    EXPECT_TRUE(fs::exists(path_));
+    EXPECT_FALSE(vb::InstanceLock(path_).HeldElsewhere());
+}
+
+TEST_F(InstanceLockTest, ALockFileThatCannotBeMadeLetsTheProgramRun) {
+    const vb::InstanceLock lock((folder_ / "missing" / "tolvarin.lock").string());
+    EXPECT_FALSE(lock.HeldElsewhere());
+}
+
+// Sets or clears an environment variable for the scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(InstanceLockPath, IsPerUserInTheRuntimeFolderOrInTmp) {
+    {
+        const ScopedEnv env("XDG_RUNTIME_DIR", "/run/user/1234");
+        EXPECT_EQ(vb::InstanceLockPath(), "/run/user/1234/tolvarin.lock");
+    }
+    const std::string inTmp = "/tmp/tolvarin-" + std::to_string(getuid()) + ".lock";
+    {
+        const ScopedEnv env("XDG_RUNTIME_DIR", nullptr);
+        EXPECT_EQ(vb::InstanceLockPath(), inTmp);
+    }
+    const ScopedEnv env("XDG_RUNTIME_DIR", "");
+    EXPECT_EQ(vb::InstanceLockPath(), inTmp);
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+#pragma once
+// Runs the real main window on the headless host: a private program folder, the settings
+// a script chose, and the player's input (rolls with chosen faces, clicks, keys) delivered
+// as the window layer would deliver it. The script interpreter and the benchmark drive the
+// game through it.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "game/frmTolvarin.h"
+#include "platform/headless/headless_host.h"
+
+namespace script {
+
+// A mistake in the script: an unknown command, a bad argument, a control that does not
+// exist. The interpreter reports it with the line number.
+class ScriptError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class GameDriver {
+  public:
+    // Makes a fresh program folder under $TMPDIR, points the settings store there too, and
+    // fixes the date, so that a run never touches real files and its records repeat.
+    GameDriver();
+    ~GameDriver();
+    GameDriver(const GameDriver&) = delete;
+    GameDriver& operator=(const GameDriver&) = delete;
+
+    headless::HeadlessHost& Host() { return host_; }
+    // The main window, loaded first if it is not.
+    frmTolvarin& Form();
+    bool Loaded() const { return form_ != nullptr; }
+    // Makes the window afresh: the shell's globals go back to their start values, the
+    // settings the script chose are applied again, and the window loads and shows.
+    void Load();
+
+    // Sets the shell's global @p name from @p value now, and again at every later load.
+    void SetGlobal(const std::string& name, const std::string& value);
+    // The folder the game uses as its program folder (AppFolder without the "\").
+    std::string ProgramFolder() const;
+
+    // Presses and releases the roll area. The free dice land on @p faces in die order
+    // (each 1..6, one per free die); with no faces they land where the generator says.
+    // Returns false when the roll area refused the press.
+    bool Roll(const std::vector<int>& faces);
+    // Clicks @p control (a menu item is chosen); false when it does not receive input.
+    bool Click(vb::Control& control);
+    // Clicks the toolbar button with key @p key; false when it does not receive input.
+    bool ClickToolbar(vb::Toolbar& bar, const std::string& key);
+    void Key(int16_t ascii);
+
+  private:
+    void ApplyGlobals();
+
+    headless::HeadlessHost host_;
+    std::filesystem::path root_;
+    std::vector<std::pair<std::string, std::string>> globals_;
+    std::unique_ptr<frmTolvarin> form_;
+};
+
+// The number of dice the next roll will roll.
+int FreeDice();
+
+}  // namespace script

@@ -1,0 +1,237 @@
+// The commands of the script interpreter.
+
+#include <cctype>
+#include <map>
+#include <ostream>
+
+#include "game/sheet_text.h"
+#include "platform/media/playsound.h"
+#include "shell/Module1.h"
+#include "tools/script/control_text.h"
+#include "tools/script/game_variables.h"
+#include "tools/script/score_file_text.h"
+#include "tools/script/script_runner.h"
+
+namespace script {
+
+namespace {
+
+using Args = ScriptRunner::Args;
+
+int Number(const std::string& word) {
+    size_t used = 0;
+    int n = 0;
+    try {
+        n = std::stoi(word, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != word.size()) throw ScriptError("\"" + word + "\" is not a number");
+    return n;
+}
+
+// A number, or one of @p names.
+int NumberOrName(const std::string& word, const std::map<std::string, int>& names) {
+    if (auto it = names.find(word); it != names.end()) return it->second;
+    return Number(word);
+}
+
+void Expect(const Args& args, size_t least, size_t most, const char* usage) {
+    if (args.words.size() < least || args.words.size() > most)
+        throw ScriptError(std::string("usage: ") + usage);
+}
+
+// NAME, NAME(INDEX) or NAME INDEX; an index that is no number is a key ("tbUndo").
+struct ControlRef {
+    std::string name;
+    std::string index;
+    std::string Written() const { return index.empty() ? name : name + "(" + index + ")"; }
+};
+
+ControlRef ParseRef(const std::string& word, const std::string* indexWord) {
+    ControlRef ref{word, indexWord ? *indexWord : ""};
+    if (const size_t open = word.find('('); open != std::string::npos) {
+        if (word.back() != ')' || indexWord) throw ScriptError("bad control " + word);
+        ref.name = word.substr(0, open);
+        ref.index = word.substr(open + 1, word.size() - open - 2);
+    }
+    return ref;
+}
+
+bool IsNumber(const std::string& text) {
+    if (text.empty()) return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(text[i])) && !(i == 0 && text[i] == '-'))
+            return false;
+    return true;
+}
+
+vb::Control& FindControl(vb::Form& form, const ControlRef& ref) {
+    const int index = ref.index.empty() ? -1 : Number(ref.index);
+    vb::Control* c = form.FindControl(ref.name, static_cast<int16_t>(index));
+    if (!c) throw ScriptError(form.Name() + " has no control " + ref.Written());
+    return *c;
+}
+
+// "3 3 5 6 1" or "33561".
+std::vector<int> Faces(const std::vector<std::string>& words) {
+    std::vector<int> faces;
+    for (const std::string& w : words) {
+        if (w.size() > 1 && IsNumber(w)) {
+            for (char c : w) faces.push_back(c - '0');
+        } else {
+            faces.push_back(Number(w));
+        }
+    }
+    return faces;
+}
+
+std::string SoundName(const std::string& path) {
+    std::string name = path.substr(path.find_last_of('\\') + 1);
+    if (const size_t dot = name.rfind('.'); dot != std::string::npos) name.erase(dot);
+    return name;
+}
+
+}  // namespace
+
+void ScriptRunner::Roll(const Args& args) {
+    if (!driver_.Roll(Faces(args.words))) out_ << "refused: roll\n";
+}
+
+void ScriptRunner::Click(const Args& args) {
+    Expect(args, 1, 2, "click NAME [INDEX]");
+    const ControlRef ref = ParseRef(args.words[0], args.words.size() > 1 ? &args.words[1] : nullptr);
+    frmTolvarin& form = driver_.Form();
+    const bool accepted = ref.name == form.Toolbar2.Name() && !ref.index.empty()
+                              ? driver_.ClickToolbar(form.Toolbar2, ref.index)
+                              : driver_.Click(FindControl(form, ref));
+    if (!accepted) out_ << "refused: click " << ref.Written() << "\n";
+}
+
+void ScriptRunner::Key(const Args& args) {
+    Expect(args, 1, 1, "key CODE");
+    const int code = NumberOrName(args.words[0], {{"Enter", 13}, {"Space", 32}});
+    driver_.Key(static_cast<int16_t>(code));
+}
+
+void ScriptRunner::Advance(const Args& args) {
+    Expect(args, 1, 1, "advance MS");
+    const int ms = Number(args.words[0]);
+    if (ms < 0) throw ScriptError("the clock does not go back");
+    driver_.Host().advance(ms);
+}
+
+void ScriptRunner::MsgBox(const Args& args) {
+    Expect(args, 1, 1, "msgbox ANSWER");
+    const int answer = NumberOrName(args.words[0], {{"OK", 1}, {"Cancel", 2}, {"Abort", 3},
+                                                    {"Retry", 4}, {"Ignore", 5}, {"Yes", 6},
+                                                    {"No", 7}});
+    driver_.Host().answerMsgBox(static_cast<int16_t>(answer));
+}
+
+// The click runs inside the modal window's own loop; a control the window does not have is
+// reported against the line that queued it.
+void ScriptRunner::Modal(const Args& args) {
+    Expect(args, 2, 3, "modal FORM CONTROL [MS]");
+    const ControlRef ref = ParseRef(args.words[1], nullptr);
+    const int wait = args.words.size() > 2 ? Number(args.words[2]) : 0;
+    const std::string formName = args.words[0];
+    const int queuedAt = line_;
+    driver_.Host().onModal(formName, [this, ref, wait, formName, queuedAt](vb::Form& form) {
+        PrintNewMessageBoxes();
+        if (wait > 0) driver_.Host().advance(wait);
+        vb::Control* control = nullptr;
+        try {
+            control = &FindControl(form, ref);
+        } catch (const ScriptError& e) {
+            modalFailure_ = "line " + std::to_string(queuedAt) + ": " + e.what();
+            throw;
+        }
+        out_ << "modal " << formName << ": click " << ref.Written() << "\n";
+        driver_.Host().click(*control);
+    });
+}
+
+void ScriptRunner::Set(const Args& args) {
+    if (args.words.size() < 2) throw ScriptError("usage: set NAME VALUE");
+    std::string value = args.rest.substr(args.words[0].size());
+    value.erase(0, value.find_first_not_of(" \t"));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    driver_.SetGlobal(args.words[0], value);
+}
+
+void ScriptRunner::Load(const Args& args) {
+    Expect(args, 0, 0, "load");
+    driver_.Load();
+}
+
+// NAME[(INDEX)][.PROPERTY]: the property follows the first "." after any index.
+std::string ScriptRunner::PrintedValue(const std::string& reference) {
+    const size_t close = reference.find(')');
+    const size_t dot = reference.find('.', close == std::string::npos ? 0 : close);
+    const std::string property = dot == std::string::npos ? "" : reference.substr(dot + 1);
+    const ControlRef ref = ParseRef(reference.substr(0, dot), nullptr);
+    frmTolvarin& form = driver_.Form();
+    if (ref.name == form.Name() && ref.index.empty()) return FormProperty(form, property);
+    if (ref.name == form.StatusBar1.Name() && !ref.index.empty())
+        return PanelProperty(form.StatusBar1.Panels(static_cast<int16_t>(Number(ref.index))),
+                             property);
+    if (ref.name == form.Toolbar2.Name() && !ref.index.empty()) {
+        vb::ToolbarButton& button =
+            IsNumber(ref.index) ? form.Toolbar2.Buttons(static_cast<int16_t>(Number(ref.index)))
+                                : form.Toolbar2.Buttons(ref.index);
+        return ToolbarButtonProperty(button, property);
+    }
+    const int index = ref.index.empty() ? -1 : Number(ref.index);
+    if (auto text = VariableText(form, ref.name, index)) {
+        if (!property.empty()) throw ScriptError(ref.name + " is a variable, not a control");
+        return *text;
+    }
+    return ControlProperty(FindControl(form, ref), property);
+}
+
+void ScriptRunner::Print(const Args& args) {
+    Expect(args, 1, 64, "print NAME[(INDEX)][.PROPERTY]...");
+    for (const std::string& reference : args.words)
+        out_ << reference << " = " << PrintedValue(reference) << "\n";
+}
+
+void ScriptRunner::Sheet(const Args& args) {
+    Expect(args, 0, 0, "sheet");
+    out_ << SheetText(driver_.Form());
+}
+
+void ScriptRunner::Scores(const Args& args) {
+    Expect(args, 1, 1, "scores N");
+    const int n = Number(args.words[0]);
+    if (n < 1 || n > 4) throw ScriptError("the top-score files are 1 to 4");
+    out_ << ScoreFileText(Module1::AppFolder, n);
+}
+
+void ScriptRunner::Sounds(const Args& args) {
+    Expect(args, 0, 0, "sounds");
+    std::string line;
+    for (const media::SoundRequest& r : media::TakeSoundRequests())
+        line += (line.empty() ? " " : ", ") + SoundName(r.path) +
+                ((r.flags & win::SND_ASYNC) ? " async" : " sync");
+    out_ << "sounds:" << (line.empty() ? " none" : line) << "\n";
+}
+
+void ScriptRunner::Time(const Args& args) {
+    Expect(args, 0, 0, "time");
+    out_ << "time: " << driver_.Host().nowMs() << " ms\n";
+}
+
+void ScriptRunner::Echo(const Args& args) { out_ << args.rest << "\n"; }
+
+void ScriptRunner::PrintNewMessageBoxes() {
+    const auto& shown = driver_.Host().messageBoxes();
+    for (; messageBoxesPrinted_ < shown.size(); ++messageBoxesPrinted_) {
+        const headless::MessageBoxShown& m = shown[messageBoxesPrinted_];
+        out_ << "msgbox \"" << m.prompt << "\" title \"" << m.title << "\" style " << m.buttons
+             << " -> " << m.answer << "\n";
+    }
+}
+
+}  // namespace script

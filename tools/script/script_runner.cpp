@@ -1,0 +1,174 @@
+#include "tools/script/script_runner.h"
+
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "platform/runtime/errors.h"
+#include "tools/script/control_text.h"
+#include "tools/script/game_variables.h"
+
+namespace script {
+
+namespace {
+
+// A "#" at the start of a line or after a blank begins a comment.
+std::string WithoutComment(const std::string& line) {
+    for (size_t i = 0; i < line.size(); ++i)
+        if (line[i] == '#' && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t'))
+            return line.substr(0, i);
+    return line;
+}
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    const size_t last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+// @p words as lines of at most 78 characters, each begun by @p indent.
+std::string Wrapped(const std::vector<std::string>& words, const std::string& indent) {
+    constexpr size_t kWidth = 78;
+    std::string text, line = indent;
+    for (const std::string& w : words) {
+        if (line.size() > indent.size() && line.size() + 1 + w.size() > kWidth) {
+            text += line + "\n";
+            line = indent;
+        }
+        line += (line.size() > indent.size() ? " " : "") + w;
+    }
+    return text + line + "\n";
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+}  // namespace
+
+const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
+    using R = ScriptRunner;
+    static const std::vector<Command> table = {
+        {"roll", "[FACES...]",
+         "Presses and releases the roll area. The free dice land on FACES in die order (one "
+         "per free die, 1..6; \"3 3 5 6 1\" or \"33561\"); without faces they land at random.",
+         true, &R::Roll},
+        {"click", "NAME [INDEX]",
+         "Clicks a control of the main window (NAME(INDEX) works too); a menu item is "
+         "chosen; \"click Toolbar2 KEY\" clicks a toolbar button. A control that does not "
+         "take input now prints \"refused: ...\".",
+         true, &R::Click},
+        {"key", "CODE", "Types a character into the main window: a number, Enter or Space.",
+         true, &R::Key},
+        {"advance", "MS", "Moves the virtual clock on, delivering the timer ticks due.", true,
+         &R::Advance},
+        {"msgbox", "ANSWER",
+         "Queues the answer to the next message box: a number, OK, Cancel, Yes or No.", false,
+         &R::MsgBox},
+        {"modal", "FORM CONTROL [MS]",
+         "Queues a click on CONTROL (NAME or NAME(INDEX)) of window FORM for the next time it "
+         "is shown modally, after MS milliseconds on the clock (default 0).",
+         false, &R::Modal},
+        {"set", "NAME VALUE",
+         "Sets a setting or global of the shell (True/False, a number, or the rest of the "
+         "line as text). Before the window loads it takes effect at the load; every later "
+         "load applies it again.",
+         false, &R::Set},
+        {"load", "",
+         "(Re)loads the main window afresh with the settings set so far. Without it the "
+         "window loads before the first command that needs it.",
+         false, &R::Load},
+        {"print", "NAME[(INDEX)][.PROPERTY]...",
+         "Prints a game variable, or a control's property (Caption by default; a status-bar "
+         "panel StatusBar1(N) its Text, a toolbar button Toolbar2(KEY) its Enabled state, "
+         "frmTolvarin the window's Caption).",
+         true, &R::Print},
+        {"sheet", "", "Prints the whole score sheet with its hints, totals and grand total.",
+         true, &R::Sheet},
+        {"scores", "N",
+         "Prints top-score file N (1..4): its length, one line per record (place, name, "
+         "score, date, or \"empty\") and the trailer.",
+         false, &R::Scores},
+        {"sounds", "", "Prints the sound effects asked for since the last call, sync or async.",
+         false, &R::Sounds},
+        {"time", "", "Prints the virtual clock in milliseconds.", false, &R::Time},
+        {"echo", "TEXT", "Prints TEXT.", false, &R::Echo},
+    };
+    return table;
+}
+
+ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+void ScriptRunner::Execute(const std::string& name, const Args& args) {
+    for (const Command& c : Commands()) {
+        if (name != c.name) continue;
+        if (c.needsWindow) driver_.Form();
+        (this->*c.run)(args);
+        PrintNewMessageBoxes();
+        return;
+    }
+    throw ScriptError("unknown command " + name);
+}
+
+int ScriptRunner::Run(std::istream& script) {
+    std::string text;
+    try {
+        while (std::getline(script, text)) {
+            ++line_;
+            std::istringstream words(WithoutComment(text));
+            std::string name;
+            if (!(words >> name)) continue;
+            Args args;
+            for (std::string w; words >> w;) args.words.push_back(w);
+            const std::string line = Trimmed(WithoutComment(text));
+            args.rest = Trimmed(line.substr(line.find(name) + name.size()));
+            Execute(name, args);
+            if (!modalFailure_.empty()) throw ScriptError("");
+        }
+        CheckNothingLeftQueued();
+    } catch (const std::exception& e) {
+        PrintNewMessageBoxes();
+        out_.flush();
+        std::string what = e.what();
+        if (const auto* r = dynamic_cast<const vb::RuntimeError*>(&e))
+            what = "run-time error " + std::to_string(r->Number()) + ": " + r->Description();
+        if (dynamic_cast<const headless::UnscriptedDialog*>(&e)) what = "unscripted dialog: " + what;
+        err_ << "error: " << (modalFailure_.empty() ? "line " + std::to_string(line_) + ": " + what
+                                                    : modalFailure_)
+             << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+// A script that queued an answer or a modal click the game never asked for has gone wrong.
+void ScriptRunner::CheckNothingLeftQueued() {
+    const std::vector<std::string> left = driver_.Host().pendingScripts();
+    if (left.empty()) return;
+    std::string list;
+    for (const std::string& s : left) list += (list.empty() ? "" : ", ") + s;
+    throw ScriptError("end of script: queued but never used: " + list);
+}
+
+std::string ScriptRunner::Help() {
+    std::ostringstream h;
+    h << "Usage: tolvarin-script [SCRIPT]\n"
+         "Runs the game's main window headless from a line script (standard input without\n"
+         "SCRIPT), one command a line; \"#\" begins a comment. The program folder is a fresh\n"
+         "folder under $TMPDIR (unless AppFolder is set), the date is 1/15/2026. An unknown\n"
+         "command, a bad argument, a dialog nothing was queued for or a missing control\n"
+         "prints \"error: line N: ...\" and ends the run with status 1.\n\nCommands:\n";
+    for (const Command& c : Commands())
+        h << "  " << c.name << (*c.usage ? " " : "") << c.usage << "\n"
+          << Wrapped(Words(c.help), "      ");
+    h << "\nVariables (print):\n" << Wrapped(ReadableVariables(), "  ");
+    h << "Settings and globals (set):\n" << Wrapped(SettableGlobals(), "  ");
+    h << "Control properties (print):\n" << Wrapped(ControlPropertyNames(), "  ");
+    return h.str();
+}
+
+}  // namespace script
