@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr vb::OleColor kTableBack = 0xD2FFEF;    // RGB(239, 255, 210)
+constexpr vb::OleColor kTableBack = 0xD2FFEF;       // RGB(239, 255, 210)
 constexpr vb::OleColor kNewEntryBack = 0x8000000D;  // the system's highlight
 constexpr vb::OleColor kNewEntryFore = 0x8000000E;
 constexpr vb::OleColor kTableFore = vb::vbBlack;
@@ -117,7 +117,8 @@ void frmScores2::LoadScoresTable() {
         for (int16_t place = 1; place <= topscores::kTableEntries; ++place) {
             const Module1::ScoreRecord& row = table[static_cast<size_t>(place - 1)];
             lblName(place).setCaption(topscores::FieldText(row.Name));
-            if (row.Score != topscores::kEmptyScore) lblPoints(place).setCaption(vb::CStr(row.Score));
+            if (row.Score != topscores::kEmptyScore)
+                lblPoints(place).setCaption(vb::CStr(row.Score));
             lblDate(place).setCaption(topscores::FieldText(row.Date));
         }
     } catch (const vb::RuntimeError& error) {

@@ -50,8 +50,8 @@ std::string PlayerOfShownBoard(frmTolvarin& f) {
 // and the end of the game goes on without the file.
 void EnterShownBoard(frmTolvarin& f) {
     Module1::NewScoreRank = -1;
-    const std::string path = topscores::FilePath(
-        topscores::TableNumber(Module1::NumColumns, Module1::DiceSetting));
+    const std::string path =
+        topscores::FilePath(topscores::TableNumber(Module1::NumColumns, Module1::DiceSetting));
     Module1::NewScoreRecord.Score = f.grandTotal;
     Module1::LastGameScore = f.grandTotal;
     Module1::NewScoreRecord.Name = topscores::Field(PlayerOfShownBoard(f));
@@ -97,9 +97,7 @@ void TurnUndoRedoOff(frmTolvarin& f) {
 
 }  // namespace
 
-bool frmTolvarin::ShownBoardEntered() const {
-    return boardEntered && roundIndex == CellsOfBoard();
-}
+bool frmTolvarin::ShownBoardEntered() const { return boardEntered && roundIndex == CellsOfBoard(); }
 
 void frmTolvarin::EndGame() {
     Module1::GameStarted = false;
@@ -137,8 +135,7 @@ void frmTolvarin::tmrGameOver_Timer() {
         tmrGameOver.setInterval(kFirstGameOverPause);
     } else {
         tmrGameOver.setInterval(kMarqueeStep);
-        if (!statusMarquee.empty())
-            statusMarquee = statusMarquee.substr(1) + statusMarquee.front();
+        if (!statusMarquee.empty()) statusMarquee = statusMarquee.substr(1) + statusMarquee.front();
         StatusBar1.Panels(2).setText(statusMarquee);
     }
     gameOverScrolling = 1;

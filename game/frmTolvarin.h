@@ -428,6 +428,15 @@ public:
     void LayoutStatusBar();
 
     // ===== Closing, minimising and the game clock =====
+    // Asks before the window closes (when ConfirmExit is set), then tidies the whole program
+    // up: settings saved, help and music closed, the class cursor put back.
+    void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode) override;
+    // The other windows go with the main one, so that closing it ends the program.
+    void Form_Unload(int16_t& Cancel) override;
+    // With music on, minimising pauses the song and its playlist; any other state resumes.
+    void Form_Resize() override;
+    // One second more on the clock since the window loaded, shown in status panel 5.
+    void tmrTimeElapsed_Timer();
 
     // ===== Score counter =====
     // The tick of tmrCounter: one count for each start, unless redo asked to skip it.

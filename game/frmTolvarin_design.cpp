@@ -440,6 +440,7 @@ void frmTolvarin::InitializeComponent() {
     // -- Two players and their boards
     cmdShowNextBoard.Click = [this] { cmdShowNextBoard_Click(); };
     // -- Closing, minimising and the game clock
+    tmrTimeElapsed.Tick = [this] { tmrTimeElapsed_Timer(); };
     // -- Score counter
     LoadCounterPictures();
     tmrCounter.Tick = [this] { tmrCounter_Timer(); };

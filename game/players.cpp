@@ -46,16 +46,15 @@ void ExchangeCounterPictures(frmTolvarin& f, bool secondLeaves) {
     f.picScore.Refresh();
 }
 
-std::string ViewerCaption(const std::string& name) {
-    return "    Show      " + name + "'s  Board";
-}
+std::string ViewerCaption(const std::string& name) { return "    Show      " + name + "'s  Board"; }
 
 }  // namespace
 
 // The second player starts on an empty sheet: the first exchange of a game stores one.
 void frmTolvarin::SwapShownBoard() {
     if (!otherBoardInitialised) {
-        for (auto* column : {&storedDown, &storedUp, &storedRand, &storedOblg}) column->fill(kEmptyMark);
+        for (auto* column : {&storedDown, &storedUp, &storedRand, &storedOblg})
+            column->fill(kEmptyMark);
         for (int32_t* total : {&storedDownTot1, &storedUpTot1, &storedRandTot1, &storedOblgTot1,
                                &storedDownTot2, &storedUpTot2, &storedRandTot2, &storedOblgTot2,
                                &storedDownTot, &storedUpTot, &storedRandTot, &storedOblgTot})
@@ -132,7 +131,8 @@ void frmTolvarin::SwapScoreCounters() {
 void frmTolvarin::cmdShowNextBoard_Click() {
     const bool second = SecondBoardShown();
     const std::string& shownName = second ? Module1::Player1Name : Module1::Player2Name;
-    cmdShowNextBoard.setCaption(ViewerCaption(second ? Module1::Player2Name : Module1::Player1Name));
+    cmdShowNextBoard.setCaption(
+        ViewerCaption(second ? Module1::Player2Name : Module1::Player1Name));
     setCaption("Tolvarin - " + shownName);
     StatusBar1.Panels(1).setText(shownName);
     ExchangeCounterPictures(*this, second);
@@ -140,7 +140,8 @@ void frmTolvarin::cmdShowNextBoard_Click() {
     if (Module1::NumColumns == 4) {
         SwapShownBoard();
         for (int16_t row = 0; row < kSheetRows; ++row)
-            for (Labels* cells : {&lblDown, &lblUp, &lblRand, &lblOblg}) (*cells)(row).setVisible(true);
+            for (Labels* cells : {&lblDown, &lblUp, &lblRand, &lblOblg})
+                (*cells)(row).setVisible(true);
     } else {
         SwapShownBoardOneColumn();
         for (int16_t row = 0; row < kSheetRows; ++row) lblRand(row).setVisible(true);

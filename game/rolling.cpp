@@ -78,9 +78,8 @@ void frmTolvarin::picRollDices_MouseUp(int16_t, int16_t, float, float) {
     OfferUndo(false);
     OfferRedo(false);
     ShowPlayerNameInStatus(nameCode);
-    StatusBar1.Panels(2).setText(rollNumber >= kRollsPerTurn
-                                     ? "Place your score"
-                                     : "Place your score or roll the dice");
+    StatusBar1.Panels(2).setText(rollNumber >= kRollsPerTurn ? "Place your score"
+                                                             : "Place your score or roll the dice");
 }
 
 // Two players: the roll after a placement first gives the board to the other player.

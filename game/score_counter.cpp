@@ -101,7 +101,9 @@ private:
 class Count {
 public:
     explicit Count(frmTolvarin& f)
-        : f_(f), cells_(f), target_(DigitsOf(f.grandTotal)),
+        : f_(f),
+          cells_(f),
+          target_(DigitsOf(f.grandTotal)),
           delay_(StepDelay(f.grandTotal - f.prevGrandTotal)) {}
 
     void Run() {
@@ -206,8 +208,8 @@ void frmTolvarin::tmrCounter_Timer() {
 }
 
 void frmTolvarin::CopyCounterPicture(vb::PictureBox& from, vb::PictureBox& to) {
-    win::BitBlt(to.hDC(), 0, 0, Pixels(picScore.Width()), Pixels(picScore.Height()), from.hDC(),
-                0, 0, win::SRCCOPY);
+    win::BitBlt(to.hDC(), 0, 0, Pixels(picScore.Width()), Pixels(picScore.Height()), from.hDC(), 0,
+                0, win::SRCCOPY);
 }
 
 void frmTolvarin::RollScoreCounter() {
@@ -252,15 +254,21 @@ constexpr uint32_t kBlankPixel = 0x000000;
 // The seven segments a to g (top, upper right, lower right, bottom, lower left, upper left,
 // middle) as rectangles x, y, width, height inside a 13 x 17 cell.
 constexpr std::array<std::array<int32_t, 4>, 7> kSegments{{
-    {3, 1, 7, 2}, {9, 2, 2, 6}, {9, 9, 2, 6}, {3, 14, 7, 2},
-    {2, 9, 2, 6}, {2, 2, 2, 6}, {3, 7, 7, 2},
+    {3, 1, 7, 2},
+    {9, 2, 2, 6},
+    {9, 9, 2, 6},
+    {3, 14, 7, 2},
+    {2, 9, 2, 6},
+    {2, 2, 2, 6},
+    {3, 7, 7, 2},
 }};
 // The lit segments of digits 0 to 9, bit 0 for a ... bit 6 for g; then the minus sign.
-constexpr std::array<uint8_t, 11> kLit{0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F,
-                                       0x40};
+constexpr std::array<uint8_t, 11> kLit{0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D,
+                                       0x7D, 0x07, 0x7F, 0x6F, 0x40};
 
 vb::Picture SegmentPicture(uint8_t lit, int32_t width, int32_t height, const std::string& name) {
-    auto bitmap = std::make_shared<gdi::Bitmap>(width, height, gdi::Bitmap::Format::Rgb32, kCellPixel);
+    auto bitmap =
+        std::make_shared<gdi::Bitmap>(width, height, gdi::Bitmap::Format::Rgb32, kCellPixel);
     for (size_t s = 0; s < kSegments.size(); ++s) {
         if ((lit & (1u << s)) == 0) continue;
         const auto& [x, y, w, h] = kSegments[s];
@@ -283,8 +291,8 @@ void frmTolvarin::LoadCounterPictures() {
     const int32_t width = Pixels(picDigit(0).Width());
     const int32_t height = Pixels(picDigit(0).Height());
     for (int16_t k = 0; k <= 9; ++k)
-        picDigit(k).setPicture(
-            SegmentPicture(kLit[static_cast<size_t>(k)], width, height, "digit " + std::to_string(k)));
+        picDigit(k).setPicture(SegmentPicture(kLit[static_cast<size_t>(k)], width, height,
+                                              "digit " + std::to_string(k)));
     picNeg.setPicture(SegmentPicture(kLit[10], width, height, "minus"));
     const vb::Picture blank = BlankPicture(Pixels(picScoreB.Width()), Pixels(picScoreB.Height()));
     picScoreB.setPicture(blank);

@@ -48,7 +48,8 @@ std::string SingleByte(std::string_view text) {
     return out;
 }
 
-void PutField(std::array<uint8_t, kRecordLength>& out, size_t at, const std::array<char, 10>& field) {
+void PutField(std::array<uint8_t, kRecordLength>& out, size_t at,
+              const std::array<char, 10>& field) {
     std::transform(field.begin(), field.end(), out.begin() + static_cast<std::ptrdiff_t>(at),
                    [](char c) { return static_cast<uint8_t>(c); });
 }

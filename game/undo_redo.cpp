@@ -109,6 +109,7 @@ bool BonusCanStand(int32_t column, int32_t row) {
 // Takes the placed score s off cell r of the column and its totals.
 void UndoColumn(F& f, int32_t column, int32_t s) {
     const int32_t r = UndoneRow(f, column);
+    if (r < rowOnes || r > rowTolvarin) return;  // no placement of this board to take back
     F::SheetColumn col = f.Column(column);
     col.cells(r).setCaption("");
     if (r == rowMax || r == rowMin) {

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QPainter>
+#include <QLayout>
 #include <QToolBar>
 #include <algorithm>
 #include <vector>
@@ -23,6 +24,7 @@ constexpr int kPanelGap = 2;
 constexpr int kTextIndent = 3;
 constexpr int16_t kSpring = 1;
 constexpr int16_t kSeparator = 3;
+constexpr int kNamePadding = 8;
 
 class StatusBarView : public View<QWidget> {
 public:
@@ -93,7 +95,9 @@ public:
         setMovable(false);
         setFloatable(false);
         setToolButtonStyle(Qt::ToolButtonTextOnly);
-        setStyleSheet("QToolButton { padding: 1px 2px; }");
+        setFont(ToQFont(vb::Font{}));
+        setContentsMargins(0, 0, 0, 0);
+        layout()->setSpacing(0);
     }
 
     QRect placement() const override {
@@ -123,11 +127,20 @@ private:
                 continue;
             }
             QAction* action = addAction(KeyText(button.Key()));
+            fitToName(*action);
             connect(action, &QAction::triggered, this, [this, i] {
                 bar_.RaiseButtonClick(bar_.Buttons(i));
                 EventDelivered(*this);
             });
         }
+    }
+
+    // Named buttons need more room than pictures would: each is just as wide as its name.
+    void fitToName(QAction& action) {
+        QWidget* button = widgetForAction(&action);
+        if (!button) return;
+        button->setFont(font());
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(action.text()) + kNamePadding);
     }
 
     vb::Toolbar& bar_;

@@ -1,4 +1,5 @@
-// BitBlt: pattern, source and destination combined by any of the 256 raster operations.
+// BitBlt: pattern, source and destination combined by any of the 256 raster operations,
+// on the destination's twin as well as on its pixels.
 
 #include <algorithm>
 #include <vector>
@@ -62,10 +63,9 @@ uint32_t convertSource(uint32_t pixel, const gdi::Bitmap& from, const DeviceCont
 
 // The source area, read whole before anything is written, so that an area overlapping the
 // destination in the same bitmap copies as if through a scratch bitmap.
-std::vector<uint32_t> readSource(const DeviceContext& src, const DeviceContext& dst, Axis ax,
+std::vector<uint32_t> readSource(const gdi::Bitmap& from, const DeviceContext& src,
+                                 const gdi::Bitmap& to, const DeviceContext& dst, Axis ax,
                                  Axis ay) {
-    const gdi::Bitmap& from = PixelsOf(src);
-    const gdi::Bitmap& to = PixelsOf(dst);
     std::vector<uint32_t> area;
     area.reserve(static_cast<size_t>(ax.length * ay.length));
     for (int64_t y = 0; y < ay.length; ++y) {
@@ -74,6 +74,49 @@ std::vector<uint32_t> readSource(const DeviceContext& src, const DeviceContext& 
             area.push_back(convertSource(row[static_cast<size_t>(ax.src + x)], from, src, to, dst));
     }
     return area;
+}
+
+// A source area of @p width x @p height pixels with each pixel made 2 x 2.
+std::vector<uint32_t> doubleArea(const std::vector<uint32_t>& area, int64_t width,
+                                 int64_t height) {
+    std::vector<uint32_t> out;
+    out.reserve(area.size() * 4);
+    for (int64_t y = 0; y < height * 2; ++y)
+        for (int64_t x = 0; x < width * 2; ++x)
+            out.push_back(area[static_cast<size_t>((y / 2) * width + x / 2)]);
+    return out;
+}
+
+// Combines the area of @p to at the destination of the axes with @p source (row by row, as
+// readSource gives it; empty when the operation does not read it) and the pattern.
+void combine(gdi::Bitmap& to, Axis ax, Axis ay, uint8_t code, uint32_t pattern,
+             const std::vector<uint32_t>& source) {
+    const bool withSource = !source.empty();
+    size_t next = 0;
+    for (int64_t row = 0; row < ay.length; ++row) {
+        auto pixels = to.row(static_cast<int32_t>(ay.dst + row));
+        for (int64_t col = 0; col < ax.length; ++col) {
+            uint32_t& d = pixels[static_cast<size_t>(ax.dst + col)];
+            d = Rop3(code, pattern, withSource ? source[next++] : 0u, d);
+        }
+    }
+}
+
+Axis doubled(Axis a) { return {a.dst * 2, a.src * 2, a.length * 2}; }
+
+// The same transfer on the destination's twin at doubled coordinates: from the source's
+// twin when it has one, else from the source area with each pixel doubled.
+void combineTwins(gdi::Bitmap& to, const gdi::Bitmap* from, const DeviceContext* src,
+                  const DeviceContext& dst, Axis ax, Axis ay, uint8_t code, uint32_t pattern,
+                  const std::vector<uint32_t>& source) {
+    gdi::Bitmap* toTwin = to.twin();
+    if (!toTwin) return;
+    std::vector<uint32_t> twinSource;
+    if (from && from->twin())
+        twinSource = readSource(*from->twin(), *src, *toTwin, dst, doubled(ax), doubled(ay));
+    else if (from)
+        twinSource = doubleArea(source, ax.length, ay.length);
+    combine(*toTwin, doubled(ax), doubled(ay), code, pattern, twinSource);
 }
 
 }  // namespace
@@ -93,17 +136,11 @@ BOOL BitBlt(HDC hdcDest, int32_t x, int32_t y, int32_t cx, int32_t cy, HDC hdcSr
     if (ax.length == 0 || ay.length == 0) return 1;
 
     const std::vector<uint32_t> source =
-        withSource ? readSource(*src, *dst, ax, ay) : std::vector<uint32_t>{};
+        withSource ? readSource(*from, *src, to, *dst, ax, ay) : std::vector<uint32_t>{};
     uint32_t pattern = gdi::ToPixel(dst->brushColour);
     if (to.monochrome()) pattern = gdi::NearestMono(pattern);
-    size_t next = 0;
-    for (int64_t row = 0; row < ay.length; ++row) {
-        auto pixels = to.row(static_cast<int32_t>(ay.dst + row));
-        for (int64_t col = 0; col < ax.length; ++col) {
-            uint32_t& d = pixels[static_cast<size_t>(ax.dst + col)];
-            d = Rop3(code, pattern, withSource ? source[next++] : 0u, d);
-        }
-    }
+    combineTwins(to, from, src, *dst, ax, ay, code, pattern, source);
+    combine(to, ax, ay, code, pattern, source);
     return 1;
 }
 

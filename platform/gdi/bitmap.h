@@ -10,8 +10,15 @@
 ///
 /// A monochrome bitmap keeps the same storage, each pixel either 0x000000 (bit 0, black)
 /// or 0xFFFFFF (bit 1, white), so raster operations treat both kinds alike.
+///
+/// Sharpness on high-density screens: a bitmap may carry a twin, the same picture with
+/// twice the pixels across and down (its logical size stays the bitmap's). Whatever is
+/// drawn on the bitmap through fill, setPixel and draw is drawn on the twin too, at doubled
+/// coordinates: from the source's own twin when it has one, else by doubling each source
+/// pixel. A host shows the twin where the device pixel ratio is 2 or more.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -36,8 +43,14 @@ class Bitmap {
 public:
     enum class Format { Rgb32, Mono };
 
-    /// A @p width x @p height bitmap (each at least 0) with every pixel @p fill.
+    /// A @p width x @p height bitmap (each at least 0) with every pixel @p fill, no twin.
     Bitmap(int32_t width, int32_t height, Format format = Format::Rgb32, uint32_t fill = 0);
+    /// Copies are deep: a copy is a clone with pixels (and a twin) of its own.
+    Bitmap(const Bitmap& other);
+    Bitmap& operator=(const Bitmap& other);
+    Bitmap(Bitmap&&) noexcept = default;
+    Bitmap& operator=(Bitmap&&) noexcept = default;
+    ~Bitmap() = default;
 
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
@@ -52,12 +65,13 @@ public:
     /// The pixel at (@p x, @p y), which must lie inside.
     uint32_t pixel(int32_t x, int32_t y) const { return pixels_[index(x, y)]; }
     /// Sets the pixel at (@p x, @p y), which must lie inside; a monochrome bitmap takes the
-    /// nearer of black and white.
-    void setPixel(int32_t x, int32_t y, uint32_t rgb) { pixels_[index(x, y)] = store(rgb); }
-    /// Every pixel becomes @p rgb (on a monochrome bitmap, the nearer of black and white).
+    /// nearer of black and white. On the twin the 2 x 2 pixels it covers take the colour.
+    void setPixel(int32_t x, int32_t y, uint32_t rgb);
+    /// Every pixel becomes @p rgb (on a monochrome bitmap, the nearer of black and white),
+    /// the twin's too.
     void fill(uint32_t rgb);
 
-    /// Row @p y, width() pixels.
+    /// Row @p y, width() pixels. Writing through it leaves the twin alone.
     std::span<uint32_t> row(int32_t y);
     std::span<const uint32_t> row(int32_t y) const;
     /// All pixels, row after row.
@@ -65,13 +79,28 @@ public:
 
     /// Copies all of @p source with its top left corner at (@p x, @p y); what falls outside
     /// this bitmap is cut off. Onto a monochrome bitmap each pixel takes the nearer of black
-    /// and white.
+    /// and white. The twin gets the source's twin at (2x, 2y), or the source doubled.
     void draw(const Bitmap& source, int32_t x, int32_t y);
 
-    /// Copies are deep: a copy is a clone with pixels of its own.
-    friend bool operator==(const Bitmap&, const Bitmap&) = default;
+    /// The twin, or nullptr when the bitmap has none.
+    const Bitmap* twin() const { return twin_.get(); }
+    Bitmap* twin() { return twin_.get(); }
+    /// Gives the bitmap @p twin, which must be exactly twice its width and height and of
+    /// its format; a twin of the twin is dropped. False (and nothing changes) otherwise.
+    bool setTwin(Bitmap twin);
+    /// Gives the bitmap a twin made by doubling each of its pixels, to be drawn on from now.
+    void addDoubledTwin();
+    void dropTwin() { twin_.reset(); }
+
+    /// Equal bitmaps have the same size, format and pixels; when both have twins, the twins
+    /// are equal too. A bitmap without a twin compares by its pixels alone, as before twins.
+    friend bool operator==(const Bitmap& a, const Bitmap& b);
 
 private:
+    // Copies @p source with each of its pixels covering @p scale x @p scale pixels here, its
+    // top left corner at (@p x, @p y); no twin is touched.
+    void copyScaled(const Bitmap& source, int64_t x, int64_t y, int32_t scale);
+
     size_t index(int32_t x, int32_t y) const {
         return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
     }
@@ -81,6 +110,11 @@ private:
     int32_t height_;
     Format format_;
     std::vector<uint32_t> pixels_;
+    std::unique_ptr<Bitmap> twin_;
 };
+
+/// @p bitmap with each pixel made 2 x 2 pixels (no twin): what a twin drawn by doubling
+/// looks like, and the measure a drawn twin is compared with.
+Bitmap Doubled(const Bitmap& bitmap);
 
 }  // namespace gdi

@@ -15,8 +15,13 @@ namespace gdi {
 /// call that selects, creates or deletes GDI objects.
 const Bitmap* SelectedBitmap(win::HDC hdc);
 
-/// A picture holding a copy of the bitmap selected into @p hdc, named @p name; the empty
-/// picture for a bad handle. Later drawing on the DC does not change it.
+/// A picture holding a copy of the bitmap selected into @p hdc (twin included), named
+/// @p name; the empty picture for a bad handle. Later drawing on the DC does not change it.
 vb::Picture PictureFromDC(win::HDC hdc, std::string name = {});
+
+/// A 32-bit bitmap handle over a copy of @p pixels, twin included, as CreateBitmap makes
+/// one; 0 when it is monochrome or its size is out of CreateBitmap's
+/// range; the stock bitmap for a 0 width or height.
+win::HBITMAP CreateBitmapFromPixels(const Bitmap& pixels);
 
 }  // namespace gdi

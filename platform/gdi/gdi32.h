@@ -132,6 +132,9 @@ COLORREF SetPixel(HDC hdc, int32_t x, int32_t y, COLORREF colour);
 /// in a monochrome destination gives 1 where it matches the source DC's background
 /// colour. @p hdcSrc is not used (and may be 0) when @p rop does not read the source.
 /// Nonzero on success, also when nothing is left after cutting; 0 for a bad handle.
+/// When the destination bitmap has a 2x twin (see bitmap.h) the same transfer is made on
+/// the twin at doubled coordinates, from the source's twin, or from the source with each
+/// pixel doubled when it has none.
 BOOL BitBlt(HDC hdcDest, int32_t x, int32_t y, int32_t cx, int32_t cy, HDC hdcSrc, int32_t x1,
             int32_t y1, DWORD rop);
 

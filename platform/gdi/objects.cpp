@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/gdi/dc.h"
 #include "platform/gdi/handles.h"
 
 namespace win {
@@ -120,3 +121,13 @@ int32_t GetObjectA(HGDIOBJ object, int32_t size, void* buffer) {
 }
 
 }  // namespace win
+
+namespace gdi {
+
+win::HBITMAP CreateBitmapFromPixels(const Bitmap& pixels) {
+    if (pixels.monochrome() || !win::sizeAllowed(pixels.width(), pixels.height())) return 0;
+    if (pixels.width() == 0 || pixels.height() == 0) return detail::StockBitmap();
+    return win::addBitmap(pixels);
+}
+
+}  // namespace gdi

@@ -40,10 +40,15 @@ void paintBackground(const vb::PictureBox& box, Bitmap& pixels) {
     if (const auto& picture = box.Picture().bitmap()) pixels.draw(*picture, 0, 0);
 }
 
+// Every surface has a twin, so that what the game copies between surfaces stays sharp at
+// 2x wherever its pictures have twins.
 win::HBITMAP newSurfaceBitmap(const vb::PictureBox& box) {
     const win::HBITMAP handle =
         win::CreateBitmap(toPixels(box.Width()), toPixels(box.Height()), 1, 32, nullptr);
-    if (Bitmap* pixels = pixelsOf(handle)) paintBackground(box, *pixels);
+    if (Bitmap* pixels = pixelsOf(handle)) {
+        pixels->addDoubledTwin();
+        paintBackground(box, *pixels);
+    }
     return handle;
 }
 

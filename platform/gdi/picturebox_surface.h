@@ -5,6 +5,10 @@
 /// with its Picture at the top left, selected into a memory DC that lasts as long as the
 /// box. vb::PictureBox::hDC() and Image() are defined here.
 ///
+/// Every surface has a 2x twin (see bitmap.h): the box's Picture is drawn on it from the
+/// picture's own twin, or doubled, and drawing on the DC reaches it as it reaches the
+/// surface, so a host can show the twin on a screen of device pixel ratio 2 or more.
+///
 /// A surface is made on first use. When the box has been resized since, the next use
 /// resizes the surface, keeping what was drawn at its top left. Surfaces of boxes that no
 /// longer exist are freed when the next surface is made.
@@ -20,8 +24,8 @@ namespace gdi {
 bool PictureChanged(vb::PictureBox& box);
 
 /// The pixels of @p box's surface for a host to show, or nullptr while the box has none
-/// (it then shows its Picture). Valid until the next GDI call that creates or deletes
-/// objects.
+/// (it then shows its Picture). Its twin() is what to show at a device pixel ratio of 2 or
+/// more. Valid until the next GDI call that creates or deletes objects.
 const Bitmap* SurfaceOf(const vb::PictureBox& box);
 
 }  // namespace gdi

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/media/audio_backend.h"
+#include "platform/media/call_record.h"
 #include "platform/media/mci_devices.h"
 #include "platform/media/mci_words.h"
 
@@ -17,7 +18,7 @@ using Args = std::span<const std::string>;
 using Verb = uint32_t (*)(const std::string& name, Args args, std::string& reply);
 
 std::vector<MciDevice> devices;
-std::vector<std::string> commands;
+CallRecord<std::string> commands;
 
 AudioBackend& Backend() { return CurrentAudioBackend(); }
 
@@ -157,11 +158,7 @@ const MciDevice* FindMciDevice(std::string_view name) {
     return found == devices.end() ? nullptr : &*found;
 }
 
-std::vector<std::string> TakeMciCommands() {
-    std::vector<std::string> taken;
-    taken.swap(commands);
-    return taken;
-}
+std::vector<std::string> TakeMciCommands() { return commands.take(); }
 
 void CloseAllDevices() {
     for (const MciDevice& d : devices) Backend().closeSong(d.name);
@@ -175,7 +172,7 @@ namespace win {
 uint32_t mciSendStringA(const char* command, char* returnString, uint32_t returnLength,
                         intptr_t /*callback*/) {
     const std::string text = command ? command : "";
-    media::commands.push_back(text);
+    media::commands.add(text);
     std::string reply;
     const auto words = media::SplitMciWords(text);
     uint32_t error = words ? media::Run(*words, reply) : MCIERR_NO_CLOSING_QUOTE;

@@ -61,8 +61,8 @@ uint32_t mciSendStringA(const char* command, char* returnString, uint32_t return
 
 namespace media {
 
-/// The commands sent since the last call, oldest first, as they were given (a null command
-/// as an empty one); the record is emptied.
+/// The commands sent since the last call (at most the last 4096), oldest first, as they were given
+/// (a null command as an empty one); the record is emptied.
 std::vector<std::string> TakeMciCommands();
 
 /// Closes every open device.

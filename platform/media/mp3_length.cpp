@@ -46,15 +46,11 @@ std::optional<Frame> ReadFrame(std::span<const uint8_t> b, size_t at) {
     const uint32_t kbits = kBitRates[mpeg1 ? layer - 1 : (layer == 1 ? 3 : 4)][rateIndex];
     const uint32_t rate = kSampleRates[version][sampleIndex];
     const uint32_t padding = (b[at + 2] >> 1) & 1;
-    Frame f{rate, 1152, 0, mpeg1, (b[at + 3] >> 6) == 3};
-    if (layer == 1) {
-        f.samples = 384;
-        f.bytes = (12 * kbits * 1000 / rate + padding) * 4;
-    } else {
-        if (layer == 3 && !mpeg1) f.samples = 576;
-        f.bytes = f.samples / 8 * kbits * 1000 / rate + padding;
-    }
-    return f;
+    // Layer I counts in slots of 4 bytes, the others in bytes.
+    const uint32_t samples = layer == 1 ? 384 : (layer == 3 && !mpeg1 ? 576 : 1152);
+    const uint32_t bytes = layer == 1 ? (12 * kbits * 1000 / rate + padding) * 4
+                                      : samples / 8 * kbits * 1000 / rate + padding;
+    return Frame{rate, samples, bytes, mpeg1, (b[at + 3] >> 6) == 3};
 }
 
 // The length of an ID3v2 tag at the start, header and footer included; 0 when there is none.

@@ -3,26 +3,23 @@
 #include "platform/files/user_store.h"
 #include "platform/forms/host.h"
 #include "platform/media/audio_backend.h"
+#include "platform/media/call_record.h"
 
 namespace media {
 namespace {
 
-std::vector<SoundRequest> requests;
+CallRecord<SoundRequest> requests;
 
 }  // namespace
 
-std::vector<SoundRequest> TakeSoundRequests() {
-    std::vector<SoundRequest> taken;
-    taken.swap(requests);
-    return taken;
-}
+std::vector<SoundRequest> TakeSoundRequests() { return requests.take(); }
 
 }  // namespace media
 
 namespace win {
 
 int32_t PlaySoundA(const char* path, intptr_t /*module*/, uint32_t flags) {
-    media::requests.push_back({path ? path : "", flags});
+    media::requests.add({path ? path : "", flags});
     if (!path) return 0;
     const auto length = media::CurrentAudioBackend().playEffect(vb::ReadablePath(path));
     if (!length) return 0;

@@ -34,8 +34,8 @@ struct SoundRequest {
     uint32_t flags;
 };
 
-/// The requests made since the last call, oldest first; the record is emptied. A null
-/// path is recorded as an empty one.
+/// The requests made since the last call (at most the last 4096), oldest first; the record
+/// is emptied. A null path is recorded as an empty one.
 std::vector<SoundRequest> TakeSoundRequests();
 
 }  // namespace media

@@ -30,7 +30,8 @@ protected:
 
     template <class Window>
     void ShowAndAnswer(const std::function<void(Window&)>& answer) {
-        host.onModal(vb::Default<Window>().Name(), [&](vb::Form& w) { answer(static_cast<Window&>(w)); });
+        host.onModal(vb::Default<Window>().Name(),
+                     [&](vb::Form& w) { answer(static_cast<Window&>(w)); });
         vb::Default<Window>().Show(vb::vbModal, &form);
     }
 
@@ -54,9 +55,7 @@ protected:
 };
 
 TEST_F(EndOfGameDialogsTest, FinishOrUndoIsTheAnswerOfTheEndOfGameDialog) {
-    const struct {
-        bool finish;
-    } cases[] = {{true}, {false}};
+    const struct { bool finish; } cases[] = {{true}, {false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.finish ? "Finish" : "Undo");
         Module1::EndGameShown = false;
@@ -95,8 +94,8 @@ TEST_F(EndOfGameDialogsTest, TheWinnerWindowNamesTheWinnerOrADraw) {
             EXPECT_EQ(w.Caption(), "And the Winer is...");
             EXPECT_EQ(w.lblPlayer1.Caption() + " " + w.lblScore1.Caption() + " / " +
                           w.lblPlayer2.Caption() + " " + w.lblScore2.Caption(),
-                      "Ann's Total Score: " + std::to_string(c.total1) + " / Bob's Total Score: " +
-                          std::to_string(c.total2));
+                      "Ann's Total Score: " + std::to_string(c.total1) +
+                          " / Bob's Total Score: " + std::to_string(c.total2));
             EXPECT_EQ(w.lblWiner.Caption(), c.winner);
             EXPECT_EQ(w.Left() + w.Width() / 2, 1500 + form.Width() / 2);
             host.click(w.cmdClose);
@@ -111,7 +110,8 @@ TEST_F(EndOfGameDialogsTest, TheWinnerWindowNamesTheWinnerOrADraw) {
 TEST_F(EndOfGameDialogsTest, TheTopScoresWindowShowsTheTableOfTheSettings) {
     Module1::NumColumns = 1;
     Module1::DiceSetting = 4;
-    folder.Write("scores/scores4.dat", TableFileOf({{"Ann", 250, "1/1/2026"}, {"Bob", 0, "2/1/2026"}}));
+    folder.Write("scores/scores4.dat",
+                 TableFileOf({{"Ann", 250, "1/1/2026"}, {"Bob", 0, "2/1/2026"}}));
     Module1::ShowScoreResult = false;
     ShowAndAnswer<frmScores2>([&](frmScores2& w) {
         EXPECT_EQ(w.Caption(), "Tolvarin - Hall of Fame");
@@ -129,8 +129,9 @@ TEST_F(EndOfGameDialogsTest, TheTopScoresWindowShowsTheTableOfTheSettings) {
 }
 
 TEST_F(EndOfGameDialogsTest, AfterAGameTheTopScoresWindowSaysWhereTheScoreWent) {
-    folder.Write("scores/scores1.dat", TableFileOf({{"Ann", 250, "1/1/2026"}, {"Bob", 240, "1/1/2026"},
-                                                    {"Cy", 230, "1/1/2026"}}));
+    folder.Write(
+        "scores/scores1.dat",
+        TableFileOf({{"Ann", 250, "1/1/2026"}, {"Bob", 240, "1/1/2026"}, {"Cy", 230, "1/1/2026"}}));
     Module1::ShowScoreResult = true;
     Module1::LastGameScore = 230;
     Module1::NewScoreRank = 3;

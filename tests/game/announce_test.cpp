@@ -189,9 +189,8 @@ protected:
         form.nextUpRow = -1;
         form.roundIndex = 51;
         form.grandTotal = 43;
-        host.onModal("frmScores2", [this](vb::Form& w) {
-            host.click(static_cast<frmScores2&>(w).cmdReturn);
-        });
+        host.onModal("frmScores2",
+                     [this](vb::Form& w) { host.click(static_cast<frmScores2&>(w).cmdReturn); });
     }
     endgame_test::TempAppFolder folder;
 };
@@ -208,9 +207,8 @@ TEST_F(LastOblgCellTest, ThirdRollPlacesTheForcedAnnouncementAndEndsTheGame) {
 }
 
 TEST_F(LastOblgCellTest, UndoAnswerAfterOneRollKeepsTheAnnouncement) {
-    host.onModal("frmEndGame", [this](vb::Form& w) {
-        host.click(static_cast<frmEndGame&>(w).cmdUndo);
-    });
+    host.onModal("frmEndGame",
+                 [this](vb::Form& w) { host.click(static_cast<frmEndGame&>(w).cmdUndo); });
     Roll("5 5 1 2 3 4");
     host.click(form.cmdOblg(4));
     EXPECT_EQ(form.lblOblg(4).Caption(), "");
@@ -218,9 +216,8 @@ TEST_F(LastOblgCellTest, UndoAnswerAfterOneRollKeepsTheAnnouncement) {
     EXPECT_FALSE(form.gameOver);
     EXPECT_EQ(Offered(), "Down - | Up - | Rand - | Oblg 4");
 
-    host.onModal("frmEndGame", [this](vb::Form& w) {
-        host.click(static_cast<frmEndGame&>(w).cmdFinish);
-    });
+    host.onModal("frmEndGame",
+                 [this](vb::Form& w) { host.click(static_cast<frmEndGame&>(w).cmdFinish); });
     host.click(form.cmdOblg(4));
     EXPECT_EQ(form.lblOblg(4).Caption(), "10");
     EXPECT_TRUE(form.gameOver);

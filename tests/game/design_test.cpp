@@ -37,18 +37,23 @@ struct ButtonPlace {
 const ButtonPlace kButtons[] = {{"tbNew", 1},   {"tbUndo", 3},    {"tbRedo", 4},  {"tbHint", 6},
                                 {"tbSound", 8}, {"tbBGmusic", 9}, {"tbHelp", 11}, {"tbExit", 12}};
 
-// Loading again lays the design anew; the toolbar and status bar are not built twice.
-TEST_F(DesignTest, ReloadingKeepsTheToolbarAndStatusBarAsDesigned) {
-    ASSERT_TRUE(form.Unload());
-    form.Load();
-    ASSERT_EQ(form.Toolbar2.ButtonCount(), 12);
+// The design is laid anew at every load; the toolbar and status bar are not built twice.
+struct Relaid : frmTolvarin {
+    using frmTolvarin::InitializeComponent;
+};
+
+TEST_F(DesignTest, LayingTheDesignAgainKeepsTheToolbarAndStatusBar) {
+    Relaid window;
+    window.Load();
+    window.InitializeComponent();
+    ASSERT_EQ(window.Toolbar2.ButtonCount(), 12);
     for (const ButtonPlace& b : kButtons) {
         SCOPED_TRACE(b.key);
-        EXPECT_EQ(form.Toolbar2.Buttons(b.key).Index(), b.index);
+        EXPECT_EQ(window.Toolbar2.Buttons(b.key).Index(), b.index);
     }
-    EXPECT_FALSE(form.Toolbar2.Buttons("tbUndo").Enabled());
-    EXPECT_FALSE(form.Toolbar2.Buttons("tbRedo").Enabled());
-    EXPECT_EQ(form.StatusBar1.PanelCount(), 5);
+    EXPECT_FALSE(window.Toolbar2.Buttons("tbUndo").Enabled());
+    EXPECT_FALSE(window.Toolbar2.Buttons("tbRedo").Enabled());
+    EXPECT_EQ(window.StatusBar1.PanelCount(), 5);
 }
 
 }  // namespace

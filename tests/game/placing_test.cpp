@@ -104,37 +104,21 @@ struct BonusCase {
 };
 
 TEST_F(PlacingTest, UpperBonusAtTheLastUpperRowOfDownAndUp) {
+    // Down has its first five upper cells; Up all but "Ones", Max 20 and Min 10.
+    const std::vector<std::string> down63 = {"3", "6", "9", "12", "15"};
+    const std::vector<std::string> down62 = {"2", "6", "9", "12", "15"};
+    const std::vector<std::string> up = {"",   "4", "9", "12", "15", "18", "20",
+                                         "10", "0", "0", "0",  "0",  "0"};
     const BonusCase cases[] = {
-        {"Down 63", colDown, {"3", "6", "9", "12", "15"}, "45", "45", rowSixes, "6 6 6 1 2 3",
-         "98", "", "98", true},
-        {"Down 62", colDown, {"2", "6", "9", "12", "15"}, "44", "44", rowSixes, "6 6 6 1 2 3",
-         "62", "", "62", false},
-        {"Up 63",
-         colUp,
-         {"", "4", "9", "12", "15", "18", "20", "10", "0", "0", "0", "0", "0"},
-         "58",
-         "58",
-         rowOnes,
-         "1 1 1 1 1 2",
-         "98",
-         "50",
-         "148",
-         true},
-        {"Up 62",
-         colUp,
-         {"", "4", "9", "12", "15", "18", "20", "10", "0", "0", "0", "0", "0"},
-         "58",
-         "58",
-         rowOnes,
-         "1 1 1 1 2 2",
-         "62",
-         "40",
-         "102",
-         false},
+        {"Down 63", colDown, down63, "45", "45", rowSixes, "6 6 6 1 2 3", "98", "", "98", true},
+        {"Down 62", colDown, down62, "44", "44", rowSixes, "6 6 6 1 2 3", "62", "", "62", false},
+        {"Up 63", colUp, up, "58", "58", rowOnes, "1 1 1 1 1 2", "98", "50", "148", true},
+        {"Up 62", colUp, up, "58", "58", rowOnes, "1 1 1 1 2 2", "62", "40", "102", false},
     };
     for (const BonusCase& c : cases) {
         SCOPED_TRACE(c.name);
-        for (int32_t code = colDown; code <= colOblg; ++code) Preset(code, std::vector<std::string>(13), "", "", "");
+        for (int32_t code = colDown; code <= colOblg; ++code)
+            Preset(code, std::vector<std::string>(13), "", "", "");
         Preset(c.column, c.cells, c.sub, "", c.total);
         form.bonusAwarded = {};
         form.grandTotal = vb::CLng(vb::Val(c.total));
@@ -376,9 +360,8 @@ TEST_F(TwoPlayerLastCellTest, FirstBoardFullAfterThreeRollsHandsOver) {
 TEST_F(TwoPlayerLastCellTest, SecondBoardFullAfterThreeRollsEndsTheGame) {
     ShowSecondBoard();
     ExpectScores();
-    host.onModal("frmTheWinerIs", [this](vb::Form& w) {
-        host.click(static_cast<frmTheWinerIs&>(w).cmdClose);
-    });
+    host.onModal("frmTheWinerIs",
+                 [this](vb::Form& w) { host.click(static_cast<frmTheWinerIs&>(w).cmdClose); });
     PlaceLastCell(3);
     EXPECT_TRUE(form.gameOver);
     EXPECT_FALSE(form.cmdNextPlayer.Visible());
@@ -402,9 +385,8 @@ TEST_F(TwoPlayerLastCellTest, FinishOnTheFirstBoardHandsOver) {
 TEST_F(TwoPlayerLastCellTest, FinishOnTheSecondBoardEndsTheGame) {
     ShowSecondBoard();
     ExpectScores();
-    host.onModal("frmTheWinerIs", [this](vb::Form& w) {
-        host.click(static_cast<frmTheWinerIs&>(w).cmdClose);
-    });
+    host.onModal("frmTheWinerIs",
+                 [this](vb::Form& w) { host.click(static_cast<frmTheWinerIs&>(w).cmdClose); });
     AnswerEndGame(true);
     PlaceLastCell(2);
     EXPECT_FALSE(form.cmdNextPlayer.Visible());

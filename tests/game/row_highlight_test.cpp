@@ -8,17 +8,18 @@
 
 namespace {
 
+// "lit" or "normal" (anything else: colours that belong to neither).
+std::string Look(const frmTolvarin& f, int16_t row) {
+    const vb::Label& name = f.lblOption(row);
+    if (name.BackColor() == 0x80000018 && name.ForeColor() == vb::vbBlack) return "lit";
+    if (name.BackColor() == vb::vbBlack && name.ForeColor() == vb::vbWhite) return "normal";
+    return "?";
+}
+
 class RowHighlightTest : public TurnTest {
 protected:
     RowHighlightTest() { Roll("1 2 3 4 5 6"); }
-
-    // "lit" or "normal" (anything else: colours that belong to neither).
-    std::string RowLook(int16_t row) const {
-        const vb::Label& name = form.lblOption(row);
-        if (name.BackColor() == 0x80000018 && name.ForeColor() == vb::vbBlack) return "lit";
-        if (name.BackColor() == vb::vbBlack && name.ForeColor() == vb::vbWhite) return "normal";
-        return "?";
-    }
+    std::string RowLook(int16_t row) const { return Look(form, row); }
 };
 
 TEST_F(RowHighlightTest, PointerOnAButtonLightsItsRowAndTakesTheCapture) {
@@ -90,21 +91,30 @@ TEST_F(RowHighlightTest, PlacementSwitchesTheRowOff) {
     EXPECT_EQ(win::GetCapture(), 0);
 }
 
-TEST_F(RowHighlightTest, OneColumnButtonsShowTheirLitPicture) {
-    const vb::Picture fourColumns = form.cmdRand(5).Picture();
+TEST_F(RowHighlightTest, FourColumnsSwapNoPicture) {
+    const vb::Picture before = form.cmdRand(5).Picture();
     host.mouseMove(form.cmdRand(5), 0, 0, 5, 5);
-    EXPECT_EQ(form.cmdRand(5).Picture(), fourColumns) << "four columns swap no picture";
+    EXPECT_EQ(form.cmdRand(5).Picture(), before);
     host.mouseMove(form.cmdRand(5), 0, 0, -5, 5);
+    EXPECT_EQ(form.cmdRand(5).Picture(), before);
+}
 
-    Module1::NumColumns = 1;
-    Reload();
-    Roll("1 2 3 4 5 6");
+class OneColumnRowHighlightTest : public TurnTest {
+protected:
+    OneColumnRowHighlightTest() {
+        Module1::NumColumns = 1;
+        Reload();
+        Roll("1 2 3 4 5 6");
+    }
+};
+
+TEST_F(OneColumnRowHighlightTest, ButtonsShowTheirLitPicture) {
     host.mouseMove(form.cmdRand(5), 0, 0, 5, 5);
     EXPECT_EQ(form.cmdRand(5).Picture().name(), "lit row 5");
-    EXPECT_EQ(RowLook(5), "lit");
+    EXPECT_EQ(Look(form, 5), "lit");
     host.mouseMove(form.cmdRand(5), 0, 0, 5, -5);
     EXPECT_EQ(form.cmdRand(5).Picture().name(), "row 5");
-    EXPECT_EQ(RowLook(5), "normal");
+    EXPECT_EQ(Look(form, 5), "normal");
 }
 
 }  // namespace

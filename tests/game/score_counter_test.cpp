@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -61,6 +62,23 @@ protected:
         if (Shown() == Composed(glyphs)) return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << "the counter reads \"" << Reading(Shown())
                                              << "\", wanted exactly \"" << glyphs << "\"";
+    }
+
+    // The digits of @p v (0 to 9999) at the cells of their number, as "1@62 0@75 3@88".
+    static std::string GlyphsOf(int32_t v) {
+        static const int32_t kUnitsFirst[4][4] = {{75}, {81, 68}, {88, 75, 62}, {94, 81, 68, 55}};
+        const std::string digits = std::to_string(v);
+        const size_t n = digits.size();
+        std::string glyphs;
+        for (size_t i = 0; i < n; ++i)
+            glyphs += std::string(glyphs.empty() ? "" : " ") + digits[i] + "@" +
+                      std::to_string(kUnitsFirst[n - 1][n - 1 - i]);
+        return glyphs;
+    }
+
+    // Puts @p picture on the counter, as an earlier count would have left it.
+    void StartFrom(const gdi::Bitmap& picture) {
+        form.picScore.setPicture(vb::Picture(std::make_shared<gdi::Bitmap>(picture), "start"));
     }
 
     void Run(int32_t from, int32_t to) {
@@ -245,17 +263,27 @@ TEST_F(ScoreCounterTest, CountsInARowEndRight) {
     }
 }
 
+// Every total from 0 to 1100 counted one up from the picture the count before left, and
+// longer counts from every eleventh total (the longest from every 33rd), each against the
+// digits placed by hand.
 TEST_F(ScoreCounterTest, EveryCountOverAWideRangeEndsOnItsTarget) {
-    const int32_t distances[] = {1, 2, 5, 10, 11, 37, 100, 111};
     std::vector<std::string> wrong;
-    for (int32_t from = 0; from <= 1100; ++from)
-        for (int32_t d : distances) {
-            DrawAtOnce(from + d);
-            const gdi::Bitmap direct = Shown();
-            DrawAtOnce(from);
-            Run(from, from + d);
-            if (!(Shown() == direct))
-                wrong.push_back(std::to_string(from) + " to " + std::to_string(from + d));
+    auto check = [&](int32_t from, int32_t to) {
+        if (!(Shown() == Composed(GlyphsOf(to))))
+            wrong.push_back(std::to_string(from) + " to " + std::to_string(to) + " reads " +
+                            Reading(Shown()));
+    };
+    DrawAtOnce(0);
+    for (int32_t total = 0; total < 1100; ++total) {
+        Run(total, total + 1);
+        check(total, total + 1);
+    }
+    for (int32_t from = 0; from <= 1100; from += 11)
+        for (int32_t distance : {2, 11, 111}) {
+            if (distance == 111 && from % 33 != 0) continue;
+            StartFrom(Composed(GlyphsOf(from)));
+            Run(from, from + distance);
+            check(from, from + distance);
         }
     EXPECT_EQ(wrong, std::vector<std::string>{});
 }

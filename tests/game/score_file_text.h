@@ -43,7 +43,9 @@ inline std::vector<uint8_t> RecordOf(const Entry& e) {
     return out;
 }
 
-inline std::vector<uint8_t> EmptyRecord() { return RecordOf({std::string(1, '\0'), -9999, std::string(1, '\0')}); }
+inline std::vector<uint8_t> EmptyRecord() {
+    return RecordOf({std::string(1, '\0'), -9999, std::string(1, '\0')});
+}
 
 // The records of @p entries, one after another, and nothing else.
 inline std::vector<uint8_t> RecordsOf(const std::vector<Entry>& entries) {

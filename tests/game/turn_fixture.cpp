@@ -35,8 +35,7 @@ TurnTest::TurnTest() {
 }
 
 void TurnTest::Reload() {
-    form.Unload();
-    form.Show();
+    form.SetControls();
     NamePictures(form);
     Module1::SoundsOn = false;
 }
@@ -78,7 +77,8 @@ std::string TurnTest::Offered() const {
     const char* names[] = {"Down", "Up", "Rand", "Oblg"};
     std::string text;
     for (int32_t code = colDown; code <= colOblg; ++code) {
-        const auto& buttons = form.*frmTolvarin::kSheetColumns[static_cast<size_t>(code - 1)].buttons;
+        const auto& buttons =
+            form.*frmTolvarin::kSheetColumns[static_cast<size_t>(code - 1)].buttons;
         std::string rows;
         for (int16_t r = 0; r < kSheetRows; ++r)
             if (buttons(r).Visible()) rows += " " + std::to_string(r);
@@ -102,17 +102,18 @@ std::string TurnTest::UndoRedo() {
     vb::Toolbar& bar = form.Toolbar2;
     const bool undo = bar.Buttons("tbUndo").Enabled();
     const bool redo = bar.Buttons("tbRedo").Enabled();
-    std::string text = std::string("undo ") + (undo ? "on" : "off") + ", redo " + (redo ? "on" : "off");
+    std::string text =
+        std::string("undo ") + (undo ? "on" : "off") + ", redo " + (redo ? "on" : "off");
     if (undo != form.mnuUndoUndo.Enabled() || redo != form.mnuUndoRedo.Enabled())
         text += " (menu differs)";
     return text;
 }
 
-void TurnTest::Preset(int32_t column, const std::vector<std::string>& cells,
-                      const std::string& sub, const std::string& line,
-                      const std::string& total) {
+void TurnTest::Preset(int32_t column, const std::vector<std::string>& cells, const std::string& sub,
+                      const std::string& line, const std::string& total) {
     frmTolvarin::SheetColumn col = form.Column(column);
-    for (size_t r = 0; r < cells.size(); ++r) col.cells(static_cast<int32_t>(r)).setCaption(cells[r]);
+    for (size_t r = 0; r < cells.size(); ++r)
+        col.cells(static_cast<int32_t>(r)).setCaption(cells[r]);
     col.subTotal.setCaption(sub);
     col.maxMinLine.setCaption(line);
     col.columnTotal.setCaption(total);

@@ -15,7 +15,7 @@ protected:
     // names, so that tests can tell them apart.
     TurnTest();
 
-    // Loads the window anew for the settings in force.
+    // Lays the window out again for the settings in force, as the options dialog has it done.
     void Reload();
     // Scripts the next roll: a tumble number per free die for each of the nine frames, then
     // @p faces ("3 5 1") for the free dice in index order.

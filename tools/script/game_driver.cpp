@@ -87,8 +87,6 @@ void GameDriver::SetGlobal(const std::string& name, const std::string& value) {
     if (name == "AppFolder") SyncAppPath();
 }
 
-std::string GameDriver::ProgramFolder() const { return vb::App().Path; }
-
 int FreeDice() {
     int n = 0;
     for (int i = 0; i <= Module1::LastDieIndex && i < 6; ++i)
@@ -96,21 +94,26 @@ int FreeDice() {
     return n;
 }
 
+// A roll draws one number per free die for each animation frame, then one per free die for
+// the faces it lands on.
+void GameDriver::ScriptFaces(const std::vector<int>& faces) {
+    if (faces.empty()) return;
+    const int free = FreeDice();
+    if (static_cast<int>(faces.size()) != free)
+        throw ScriptError(std::to_string(faces.size()) + " faces given for " +
+                          std::to_string(free) + " free dice");
+    std::vector<double> numbers(static_cast<size_t>(kAnimationFrames * free),
+                                vb::RndForFace(kAnimationFace));
+    for (int face : faces) {
+        if (face < 1 || face > 6) throw ScriptError("a die has no face " + std::to_string(face));
+        numbers.push_back(vb::RndForFace(face));
+    }
+    vb::ScriptRnd(numbers);
+}
+
 bool GameDriver::Roll(const std::vector<int>& faces) {
     vb::PictureBox& area = Form().picRollDices;
-    if (!faces.empty()) {
-        const int free = FreeDice();
-        if (static_cast<int>(faces.size()) != free)
-            throw ScriptError(std::to_string(faces.size()) + " faces given for " +
-                              std::to_string(free) + " free dice");
-        std::vector<double> numbers(static_cast<size_t>(kAnimationFrames * free),
-                                    vb::RndForFace(kAnimationFace));
-        for (int face : faces) {
-            if (face < 1 || face > 6) throw ScriptError("a die has no face " + std::to_string(face));
-            numbers.push_back(vb::RndForFace(face));
-        }
-        vb::ScriptRnd(numbers);
-    }
+    ScriptFaces(faces);
     const bool accepted = area.ReceivesInput();
     host_.mouseDown(area, vb::vbLeftButton, 0, kRollX, kRollY);
     host_.mouseUp(area, vb::vbLeftButton, 0, kRollX, kRollY);
@@ -138,8 +141,11 @@ bool GameDriver::ClickToolbar(vb::Toolbar& bar, const std::string& key) {
     return accepted;
 }
 
-void GameDriver::Key(int16_t ascii) {
-    host_.keyPress(Form(), ascii);
+void GameDriver::Key(int16_t ascii, const std::vector<int>& faces) {
+    frmTolvarin& form = Form();
+    ScriptFaces(faces);
+    host_.keyPress(form, ascii);
+    vb::ClearScriptedRnd();
     host_.doEvents();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/frmTolvarin.h"
@@ -35,28 +36,28 @@ class GameDriver {
     headless::HeadlessHost& Host() { return host_; }
     // The main window, loaded first if it is not.
     frmTolvarin& Form();
-    bool Loaded() const { return form_ != nullptr; }
     // Makes the window afresh: the shell's globals go back to their start values, the
     // settings the script chose are applied again, and the window loads and shows.
     void Load();
 
     // Sets the shell's global @p name from @p value now, and again at every later load.
     void SetGlobal(const std::string& name, const std::string& value);
-    // The folder the game uses as its program folder (AppFolder without the "\").
-    std::string ProgramFolder() const;
 
     // Presses and releases the roll area. The free dice land on @p faces in die order
     // (each 1..6, one per free die); with no faces they land where the generator says.
     // Returns false when the roll area refused the press.
     bool Roll(const std::vector<int>& faces);
+    // Types @p ascii into the window; a roll it starts lands on @p faces as Roll's do.
+    void Key(int16_t ascii, const std::vector<int>& faces);
     // Clicks @p control (a menu item is chosen); false when it does not receive input.
     bool Click(vb::Control& control);
     // Clicks the toolbar button with key @p key; false when it does not receive input.
     bool ClickToolbar(vb::Toolbar& bar, const std::string& key);
-    void Key(int16_t ascii);
 
   private:
     void ApplyGlobals();
+    // Queues the generator's numbers for a roll landing on @p faces.
+    void ScriptFaces(const std::vector<int>& faces);
 
     headless::HeadlessHost host_;
     std::filesystem::path root_;

@@ -109,9 +109,9 @@ void ScriptRunner::Click(const Args& args) {
 }
 
 void ScriptRunner::Key(const Args& args) {
-    Expect(args, 1, 1, "key CODE");
+    Expect(args, 1, 7, "key CODE [FACES...]");
     const int code = NumberOrName(args.words[0], {{"Enter", 13}, {"Space", 32}});
-    driver_.Key(static_cast<int16_t>(code));
+    driver_.Key(static_cast<int16_t>(code), Faces({args.words.begin() + 1, args.words.end()}));
 }
 
 void ScriptRunner::Advance(const Args& args) {

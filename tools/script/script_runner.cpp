@@ -62,7 +62,9 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
          "chosen; \"click Toolbar2 KEY\" clicks a toolbar button. A control that does not "
          "take input now prints \"refused: ...\".",
          true, &R::Click},
-        {"key", "CODE", "Types a character into the main window: a number, Enter or Space.",
+        {"key", "CODE [FACES...]",
+         "Types a character into the main window: a number, Enter or Space. A roll it starts "
+         "lands on FACES as with roll.",
          true, &R::Key},
         {"advance", "MS", "Moves the virtual clock on, delivering the timer ticks due.", true,
          &R::Advance},

@@ -5,7 +5,9 @@
 #include <lame.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 

@@ -16,7 +16,9 @@ namespace fs = std::filesystem;
 class InstanceLockTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::path(::testing::TempDir()) / "instance-lock";
+        folder_ = fs::path(::testing::TempDir()) /
+                  ("instance-lock-" + std::to_string(getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         path_ = (folder_ / "tolvarin.lock").string();

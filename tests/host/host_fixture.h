@@ -1,0 +1,40 @@
+#pragma once
+// The Qt host over the real main window, loaded and shown with the first-run settings, and
+// the few helpers the host tests share: where a control's widget is, and clicks and keys
+// sent to the widget that lies at a spot of the window.
+
+#include <gtest/gtest.h>
+
+#include <QPoint>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+
+#include "game/frmTolvarin.h"
+#include "host/qt/control_view.h"
+#include "host/qt/form_window.h"
+#include "host/qt/qt_host.h"
+
+// Runs the event loop until @p done says so, for at most two seconds; returns whether it
+// did.
+bool RunEventsUntil(const std::function<bool()>& done);
+
+class HostTest : public ::testing::Test {
+protected:
+    HostTest();
+    ~HostTest() override;
+
+    qthost::FormWindow& window() const;
+    // The widget showing @p control (the test fails when there is none).
+    QWidget& widgetOf(const vb::Control& control) const;
+    // The middle of @p control in the client area's pixels.
+    QPoint centreOf(const vb::Control& control) const;
+    // The widget at @p at of the client area, which a click there would reach.
+    QWidget* widgetAt(const QPoint& at) const;
+    // Presses and releases the left button at @p at of the client area.
+    void clickAt(const QPoint& at) const;
+
+    std::filesystem::path folder_;
+    qthost::QtHost host;
+    frmTolvarin form;
+};

@@ -1,0 +1,86 @@
+// The program's start: the second copy's refusal, the program folder, the settings and
+// the first window.
+
+#include "shell/main.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "game/frmTolvarin.h"
+#include "platform/forms/msgbox.h"
+#include "platform/headless/headless_host.h"
+#include "platform/registry/advapi32.h"
+#include "platform/registry/registry_store.h"
+#include "platform/runtime/app.h"
+#include "shell/Module1.h"
+#include "shell/settings.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The main window made first, so that it is the one Main shows; the registry and the
+// runtime's description of the program are the test's own.
+class MainTest : public ::testing::Test {
+protected:
+    MainTest() : savedApp_(vb::App()) { Module1::ResetModule1(); }
+    void SetUp() override {
+        folder_ = fs::path(::testing::TempDir()) /
+                  ("main-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        registry::SetStorePath((folder_ / "registry.txt").string());
+    }
+    void TearDown() override {
+        Module1::ConfirmExit = false;
+        window.Unload();
+        vb::App() = savedApp_;
+        registry::SetStorePath(registry::DefaultStorePath());
+        fs::remove_all(folder_);
+        Module1::ResetModule1();
+    }
+
+    headless::HeadlessHost host;
+    frmTolvarin window;
+    vb::AppInfo savedApp_;
+    fs::path folder_;
+};
+
+TEST_F(MainTest, ASecondCopySaysSoAndEndsBeforeReadingTheSettings) {
+    vb::App().PrevInstance = true;
+    Module1::DiceSetting = 77;
+    host.answerMsgBox(vb::vbOK);
+    Module1::Main();
+    ASSERT_EQ(host.messageBoxes().size(), 1u);
+    EXPECT_EQ(host.messageBoxes()[0].prompt, "Tolvarin is already running!");
+    EXPECT_EQ(host.messageBoxes()[0].buttons, vb::vbCritical);
+    EXPECT_EQ(host.messageBoxes()[0].title, "Tolvarin Running");
+    EXPECT_EQ(Module1::DiceSetting, 77);
+    EXPECT_EQ(Module1::AppFolder, "");
+    EXPECT_FALSE(window.Loaded());
+}
+
+TEST_F(MainTest, TheFirstCopyReadsTheSettingsAndOpensTheMainWindow) {
+    vb::App().Path = "/opt/tolvarin";
+    Module1::SaveRegString(win::HKEY_CURRENT_USER, Module1::kSettingsKey, "NumberOfDice", "4");
+    Module1::Main();
+    EXPECT_EQ(Module1::AppFolder, "/opt/tolvarin\\");
+    EXPECT_EQ(Module1::DiceSetting, 4);
+    EXPECT_TRUE(window.Loaded());
+    EXPECT_TRUE(window.Visible());
+    EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(MainTest, AFolderEndingInASeparatorGetsNoSecondOne) {
+    for (const std::string root : {"/", "C:\\"}) {
+        vb::App().Path = root;
+        Module1::Main();
+        EXPECT_EQ(Module1::AppFolder, root);
+    }
+}
+
+}  // namespace
