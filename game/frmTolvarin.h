@@ -447,8 +447,6 @@ public:
     // Copies the whole counter picture of @p from over @p to (picScore, the buffers and the
     // players' stored counters are all of one size).
     void CopyCounterPicture(vb::PictureBox& from, vb::PictureBox& to);
-    // Gives the digit, minus and blank pictures of the counter their designed pictures.
-    void LoadCounterPictures();
 
     // ===== End of game and the top-score file =====
     // Enters the shown board's grand total into its top-score table and shows the result;

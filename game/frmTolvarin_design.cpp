@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "game/design_pictures.h"
 #include "game/frmTolvarin.h"
 
 namespace {
@@ -138,12 +139,11 @@ void DesignTotalCaptions(F& f) {
         DesignShape(back, kTableBack, 1);
         back.Move(30, c.backTop, 1570, c.backHeight);
     }
-    // The arrows point from "Grand Total" at the counter; the one-column sheet is shorter.
-    f.imgArrow.setContainer(&f.Picture2);
-    f.imgArrow.Move(1380, 4440, 195, 195);
+    // The arrows stand in the gap between the row names and the cells, beside "Grand
+    // Total", pointing at the counter; the one-column sheet is 250 shorter.
+    f.imgArrow.Move(1830, 5030, 195, 195);
     f.imgArrow.setVisible(true);
-    f.imgArrow2.setContainer(&f.Picture2);
-    f.imgArrow2.Move(1380, 4190, 195, 195);
+    f.imgArrow2.Move(1830, 4780, 195, 195);
     f.imgArrow2.setVisible(false);
 }
 
@@ -395,6 +395,7 @@ void frmTolvarin::InitializeComponent() {
     DesignToolbar(*this);
     DesignMenus(*this);
     DesignTimers(*this);
+    LoadDesignPictures(*this);
 
     // Events: each concern wires its handlers under its own heading.
     // -- Rolling and holding the dice
@@ -442,7 +443,6 @@ void frmTolvarin::InitializeComponent() {
     // -- Closing, minimising and the game clock
     tmrTimeElapsed.Tick = [this] { tmrTimeElapsed_Timer(); };
     // -- Score counter
-    LoadCounterPictures();
     tmrCounter.Tick = [this] { tmrCounter_Timer(); };
     // -- End of game
     tmrGameOver.Tick = [this] { tmrGameOver_Timer(); };

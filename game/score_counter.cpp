@@ -6,12 +6,9 @@
 
 #include <array>
 #include <iterator>
-#include <memory>
-#include <string>
 
 #include "game/frmTolvarin.h"
 #include "platform/forms/host.h"
-#include "platform/gdi/bitmap.h"
 #include "platform/gdi/gdi32.h"
 #include "shell/Module1.h"
 #include "shell/sound.h"
@@ -238,63 +235,4 @@ void frmTolvarin::RollScoreCounter() {
     CopyDigits(counterDigits, counterDigitsEnd);
     counterDigitCountEnd = counterDigitCount;
     if (Module1::SoundsOn) Module1::PlayWave("counter0");
-}
-
-// ----- Stand-in pictures -----
-// Until the asset generator draws the counter's real pictures, the design gets these: each
-// digit as seven segments on a dark cell, the minus sign as the middle segment, and a black
-// counter background. Every digit differs from every other, so a picture can be read back.
-
-namespace {
-
-constexpr uint32_t kSegmentPixel = 0xFFB000;  // amber
-constexpr uint32_t kCellPixel = 0x202020;
-constexpr uint32_t kBlankPixel = 0x000000;
-
-// The seven segments a to g (top, upper right, lower right, bottom, lower left, upper left,
-// middle) as rectangles x, y, width, height inside a 13 x 17 cell.
-constexpr std::array<std::array<int32_t, 4>, 7> kSegments{{
-    {3, 1, 7, 2},
-    {9, 2, 2, 6},
-    {9, 9, 2, 6},
-    {3, 14, 7, 2},
-    {2, 9, 2, 6},
-    {2, 2, 2, 6},
-    {3, 7, 7, 2},
-}};
-// The lit segments of digits 0 to 9, bit 0 for a ... bit 6 for g; then the minus sign.
-constexpr std::array<uint8_t, 11> kLit{0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D,
-                                       0x7D, 0x07, 0x7F, 0x6F, 0x40};
-
-vb::Picture SegmentPicture(uint8_t lit, int32_t width, int32_t height, const std::string& name) {
-    auto bitmap =
-        std::make_shared<gdi::Bitmap>(width, height, gdi::Bitmap::Format::Rgb32, kCellPixel);
-    for (size_t s = 0; s < kSegments.size(); ++s) {
-        if ((lit & (1u << s)) == 0) continue;
-        const auto& [x, y, w, h] = kSegments[s];
-        for (int32_t py = y; py < y + h; ++py)
-            for (int32_t px = x; px < x + w; ++px)
-                if (bitmap->contains(px, py)) bitmap->setPixel(px, py, kSegmentPixel);
-    }
-    return vb::Picture(std::move(bitmap), name);
-}
-
-vb::Picture BlankPicture(int32_t width, int32_t height) {
-    return vb::Picture(
-        std::make_shared<gdi::Bitmap>(width, height, gdi::Bitmap::Format::Rgb32, kBlankPixel),
-        "counter background");
-}
-
-}  // namespace
-
-void frmTolvarin::LoadCounterPictures() {
-    const int32_t width = Pixels(picDigit(0).Width());
-    const int32_t height = Pixels(picDigit(0).Height());
-    for (int16_t k = 0; k <= 9; ++k)
-        picDigit(k).setPicture(SegmentPicture(kLit[static_cast<size_t>(k)], width, height,
-                                              "digit " + std::to_string(k)));
-    picNeg.setPicture(SegmentPicture(kLit[10], width, height, "minus"));
-    const vb::Picture blank = BlankPicture(Pixels(picScoreB.Width()), Pixels(picScoreB.Height()));
-    picScoreB.setPicture(blank);
-    picScore.setPicture(blank);
 }

@@ -4,13 +4,14 @@
 // room is left; the toolbar shows a tool button per button (each named by its key until
 // the image list's pictures come) and a gap for each separator.
 
+#include <qdrawutil.h>
+
 #include <QAction>
-#include <QPainter>
 #include <QLayout>
+#include <QPainter>
 #include <QToolBar>
 #include <algorithm>
 #include <vector>
-#include <qdrawutil.h>
 
 #include "host/qt/form_window.h"
 #include "host/qt/units.h"
@@ -50,8 +51,8 @@ protected:
             const QRect area = panels[static_cast<size_t>(n++)];
             qDrawShadePanel(&p, area, palette(), true, 1);
             const QRect inside = area.adjusted(kTextIndent, 1, -kTextIndent, -1);
-            const QString text = fontMetrics().elidedText(ToQString(panel.Text()), Qt::ElideRight,
-                                                          inside.width());
+            const QString text =
+                fontMetrics().elidedText(ToQString(panel.Text()), Qt::ElideRight, inside.width());
             p.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, text);
         }
     }
@@ -100,9 +101,7 @@ public:
         layout()->setSpacing(0);
     }
 
-    QRect placement() const override {
-        return {0, 0, parentWidget()->width(), Px(bar_.Height())};
-    }
+    QRect placement() const override { return {0, 0, parentWidget()->width(), Px(bar_.Height())}; }
 
 protected:
     void refresh() override {
@@ -140,7 +139,8 @@ private:
         QWidget* button = widgetForAction(&action);
         if (!button) return;
         button->setFont(font());
-        button->setFixedWidth(button->fontMetrics().horizontalAdvance(action.text()) + kNamePadding);
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(action.text()) +
+                              kNamePadding);
     }
 
     vb::Toolbar& bar_;

@@ -2,10 +2,11 @@
 // graphical one shows its Picture (DisabledPicture while disabled) on its back colour,
 // centred above the caption, in a raised edge that sinks while the button is held down.
 
+#include <qdrawutil.h>
+
 #include <QEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <qdrawutil.h>
 
 #include "host/qt/form_window.h"
 #include "host/qt/units.h"

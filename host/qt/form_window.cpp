@@ -13,6 +13,7 @@
 #include "host/qt/menu_bar.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/units.h"
+#include "platform/gdi/picturebox_surface.h"
 
 namespace qthost {
 
@@ -25,9 +26,9 @@ constexpr int kBorderPx = 3;
 constexpr int kCaptionPx = 19;
 constexpr int kMenuBarPx = 19;
 
-constexpr Qt::WindowFlags kWindowFlags =
-    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // The window under the menu bar. Where no control is, a move still reaches a control
 // that holds the capture.
@@ -63,7 +64,10 @@ private:
 }  // namespace
 
 FormWindow::FormWindow(QtHost& host, vb::Form& form)
-    : QWidget(nullptr, kWindowFlags), host_(host), form_(&form), handle_(form.hWnd()),
+    : QWidget(nullptr, kWindowFlags),
+      host_(host),
+      form_(&form),
+      handle_(form.hWnd()),
       client_(new ClientArea(*this)),
       menus_(std::make_unique<MenuBar>(*this, form, [this] { host_.eventDelivered(); })) {
     setFocusPolicy(Qt::StrongFocus);
@@ -194,9 +198,11 @@ ControlView* FormWindow::viewByHandle(intptr_t hWnd) const {
     return nullptr;
 }
 
+// Only boxes drawn on through their device context have a surface to show anew.
 void FormWindow::refreshSurfaces() {
     for (const vb::Control* box : pictureBoxes_)
-        if (ControlView* view = viewOf(*box)) view->widget().update();
+        if (ControlView* view = viewOf(*box))
+            if (gdi::SurfaceOf(static_cast<const vb::PictureBox&>(*box))) view->widget().update();
 }
 
 void FormWindow::present(bool modal) {

@@ -70,7 +70,7 @@ private:
     QWidget* client_;
     std::unique_ptr<MenuBar> menus_;
     std::unordered_map<const vb::Control*, Entry> views_;
-    std::vector<const vb::Control*> pictureBoxes_;
+    std::vector<const vb::Control*> pictureBoxes_;  // only picture boxes
     bool applying_ = false;  // the window follows the model: no event back to it
 };
 

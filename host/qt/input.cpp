@@ -22,10 +22,14 @@ PressState press;
 
 int16_t ButtonOf(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return vb::vbLeftButton;
-        case Qt::RightButton: return vb::vbRightButton;
-        case Qt::MiddleButton: return vb::vbMiddleButton;
-        default: return 0;
+        case Qt::LeftButton:
+            return vb::vbLeftButton;
+        case Qt::RightButton:
+            return vb::vbRightButton;
+        case Qt::MiddleButton:
+            return vb::vbMiddleButton;
+        default:
+            return 0;
     }
 }
 

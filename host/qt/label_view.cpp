@@ -13,9 +13,12 @@ namespace {
 
 Qt::Alignment AlignmentOf(int16_t alignment) {
     switch (alignment) {
-        case vb::vbRightJustify: return Qt::AlignRight | Qt::AlignTop;
-        case vb::vbCenter: return Qt::AlignHCenter | Qt::AlignTop;
-        default: return Qt::AlignLeft | Qt::AlignTop;
+        case vb::vbRightJustify:
+            return Qt::AlignRight | Qt::AlignTop;
+        case vb::vbCenter:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        default:
+            return Qt::AlignLeft | Qt::AlignTop;
     }
 }
 

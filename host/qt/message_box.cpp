@@ -24,9 +24,11 @@ struct Answer {
 const std::vector<Answer> kButtonSets[] = {
     {{QMessageBox::Ok, vb::vbOK}},
     {{QMessageBox::Ok, vb::vbOK}, {QMessageBox::Cancel, vb::vbCancel}},
-    {{QMessageBox::Abort, vb::vbAbort}, {QMessageBox::Retry, vb::vbRetry},
+    {{QMessageBox::Abort, vb::vbAbort},
+     {QMessageBox::Retry, vb::vbRetry},
      {QMessageBox::Ignore, vb::vbIgnore}},
-    {{QMessageBox::Yes, vb::vbYes}, {QMessageBox::No, vb::vbNo},
+    {{QMessageBox::Yes, vb::vbYes},
+     {QMessageBox::No, vb::vbNo},
      {QMessageBox::Cancel, vb::vbCancel}},
     {{QMessageBox::Yes, vb::vbYes}, {QMessageBox::No, vb::vbNo}},
     {{QMessageBox::Retry, vb::vbRetry}, {QMessageBox::Cancel, vb::vbCancel}},
@@ -38,11 +40,16 @@ constexpr int kDefaultButtonShift = 8;  // 256 makes the second button the defau
 
 QMessageBox::Icon IconOf(int16_t style) {
     switch (style & kIconMask) {
-        case vb::vbCritical: return QMessageBox::Critical;
-        case vb::vbQuestion: return QMessageBox::Question;
-        case vb::vbExclamation: return QMessageBox::Warning;
-        case vb::vbInformation: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case vb::vbCritical:
+            return QMessageBox::Critical;
+        case vb::vbQuestion:
+            return QMessageBox::Question;
+        case vb::vbExclamation:
+            return QMessageBox::Warning;
+        case vb::vbInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 

@@ -32,9 +32,8 @@ void QtHost::unloadForm(vb::Form& form) { hideForm(form); }
 
 // Closing a window ends its innermost modal show still in progress.
 void QtHost::endModal(const vb::Form& form) {
-    const auto show = std::find_if(modalShows_.rbegin(), modalShows_.rend(), [&](ModalShow* s) {
-        return s->form == &form && !s->ended;
-    });
+    const auto show = std::find_if(modalShows_.rbegin(), modalShows_.rend(),
+                                   [&](ModalShow* s) { return s->form == &form && !s->ended; });
     if (show == modalShows_.rend()) return;
     (*show)->ended = true;
     (*show)->loop->quit();

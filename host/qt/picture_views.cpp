@@ -3,8 +3,9 @@
 // the controls it contains lie over it. An image shows its picture, stretched to its size
 // when Stretch is set.
 
-#include <QPainter>
 #include <qdrawutil.h>
+
+#include <QPainter>
 
 #include "host/qt/units.h"
 #include "host/qt/views.h"
@@ -29,7 +30,8 @@ protected:
         const gdi::Bitmap* pixels = gdi::SurfaceOf(box_);
         if (!pixels) pixels = box_.Picture().bitmap().get();
         if (pixels) p.drawImage(QPoint(0, 0), ToQImage(*pixels));
-        if (box_.BorderStyle() == kFixedSingle) qDrawShadePanel(&p, rect(), palette(), true, kBorder);
+        if (box_.BorderStyle() == kFixedSingle)
+            qDrawShadePanel(&p, rect(), palette(), true, kBorder);
     }
 
 private:

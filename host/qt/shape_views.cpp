@@ -47,10 +47,15 @@ protected:
         const double corner = std::min(area.width(), area.height()) * kCornerShare;
         switch (shape_.Kind()) {
             case vb::vbShapeOval:
-            case vb::vbShapeCircle: p.drawEllipse(area); break;
+            case vb::vbShapeCircle:
+                p.drawEllipse(area);
+                break;
             case vb::vbShapeRoundedRectangle:
-            case vb::vbShapeRoundedSquare: p.drawRoundedRect(area, corner, corner); break;
-            default: p.drawRect(area);
+            case vb::vbShapeRoundedSquare:
+                p.drawRoundedRect(area, corner, corner);
+                break;
+            default:
+                p.drawRect(area);
         }
     }
 

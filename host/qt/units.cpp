@@ -59,8 +59,10 @@ QString ToQString(const std::string& text) {
 QString WithoutMnemonics(const std::string& caption) {
     std::string shown;
     for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-        else if (caption[i] == '&') continue;
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i;
+        else if (caption[i] == '&')
+            continue;
         shown += caption[i];
     }
     return ToQString(shown);

@@ -56,8 +56,7 @@ Axis cut(Axis a, int32_t dstSize, int32_t srcSize, bool withSource) {
 uint32_t convertSource(uint32_t pixel, const gdi::Bitmap& from, const DeviceContext& fromDc,
                        const gdi::Bitmap& to, const DeviceContext& toDc) {
     if (from.monochrome() == to.monochrome()) return pixel;
-    if (from.monochrome())
-        return gdi::ToPixel(pixel != 0 ? toDc.backColour : toDc.textColour);
+    if (from.monochrome()) return gdi::ToPixel(pixel != 0 ? toDc.backColour : toDc.textColour);
     return pixel == gdi::ToPixel(fromDc.backColour) ? 0xFFFFFFu : 0u;
 }
 
@@ -77,8 +76,7 @@ std::vector<uint32_t> readSource(const gdi::Bitmap& from, const DeviceContext& s
 }
 
 // A source area of @p width x @p height pixels with each pixel made 2 x 2.
-std::vector<uint32_t> doubleArea(const std::vector<uint32_t>& area, int64_t width,
-                                 int64_t height) {
+std::vector<uint32_t> doubleArea(const std::vector<uint32_t>& area, int64_t width, int64_t height) {
     std::vector<uint32_t> out;
     out.reserve(area.size() * 4);
     for (int64_t y = 0; y < height * 2; ++y)

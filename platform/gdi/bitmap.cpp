@@ -10,7 +10,9 @@ Bitmap::Bitmap(int32_t width, int32_t height, Format format, uint32_t fill)
 }
 
 Bitmap::Bitmap(const Bitmap& other)
-    : width_(other.width_), height_(other.height_), format_(other.format_),
+    : width_(other.width_),
+      height_(other.height_),
+      format_(other.format_),
       pixels_(other.pixels_),
       twin_(other.twin_ ? std::make_unique<Bitmap>(*other.twin_) : nullptr) {}
 

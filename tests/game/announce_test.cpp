@@ -7,6 +7,7 @@
 
 #include "dialogs/frmEndGame.h"
 #include "dialogs/frmScores2.h"
+#include "dialogs/frmTheWinerIs.h"
 #include "game/temp_app_folder.h"
 #include "game/turn_fixture.h"
 
@@ -223,5 +224,74 @@ TEST_F(LastOblgCellTest, UndoAnswerAfterOneRollKeepsTheAnnouncement) {
     EXPECT_TRUE(form.gameOver);
     EXPECT_TRUE(host.pendingScripts().empty());
 }
+
+// Two players: the last Oblg cell of either board, placed after one, two or three rolls, with
+// the end-of-game dialog answered either way after fewer than three.
+struct OblgEndCase {
+    const char* name;
+    bool secondBoard;
+    int rolls;
+    const char* answer;  // the end-of-game dialog's button; none after three rolls
+    const char* outcome;
+};
+
+class TwoPlayerLastOblgCellTest : public LastOblgCellTest,
+                                  public ::testing::WithParamInterface<OblgEndCase> {
+protected:
+    TwoPlayerLastOblgCellTest() {
+        Module1::NumPlayers = 2;
+        Reload();
+    }
+    std::string Outcome() const {
+        const auto yesNo = [](bool b) { return b ? "yes" : "no"; };
+        return "Fives '" + form.lblOblg(4).Caption() + "'; " +
+               (form.gameOver ? "game over" : "in play") + "; Next Player " +
+               (form.cmdNextPlayer.Visible() ? "shown" : "hidden") + "; count " +
+               (form.tmrCounter.Enabled() ? "due" : "none") + "; announced " +
+               yesNo(form.announcedThisTurn) + "; kept " + yesNo(form.announceKeptForUndo) +
+               "; end shown " + yesNo(Module1::EndGameShown);
+    }
+};
+
+TEST_P(TwoPlayerLastOblgCellTest, EndOfEitherBoard) {
+    const OblgEndCase& c = GetParam();
+    if (c.secondBoard) form.playerFlags = {false, true, true, true, true};
+    const bool finish = c.answer && std::string(c.answer) == "Finish";
+    if (c.secondBoard && (!c.answer || finish))
+        host.onModal("frmTheWinerIs",
+                     [this](vb::Form& w) { host.click(static_cast<frmTheWinerIs&>(w).cmdClose); });
+    if (c.answer)
+        host.onModal("frmEndGame", [this, finish](vb::Form& w) {
+            auto& dialog = static_cast<frmEndGame&>(w);
+            host.click(finish ? dialog.cmdFinish : dialog.cmdUndo);
+        });
+    for (int r = 1; r <= c.rolls; ++r) Roll("5 5 5 1 2 3");  // the first announces "Fives"
+    if (c.rolls < 3) host.click(form.cmdOblg(4));
+    EXPECT_EQ(Outcome(), c.outcome);
+    EXPECT_FALSE(form.mnuUndoRedo.Enabled()) << "the full board turns redo off";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Oblg, TwoPlayerLastOblgCellTest,
+    ::testing::Values(
+        OblgEndCase{"FirstBoardThreeRolls", false, 3, nullptr,
+                    "Fives '15'; in play; Next Player shown; count due; announced no; kept no; "
+                    "end shown yes"},
+        OblgEndCase{"SecondBoardThreeRolls", true, 3, nullptr,
+                    "Fives '15'; game over; Next Player hidden; count none; announced no; "
+                    "kept no; end shown no"},
+        OblgEndCase{"FirstBoardOneRollFinish", false, 1, "Finish",
+                    "Fives '15'; in play; Next Player shown; count due; announced no; kept no; "
+                    "end shown yes"},
+        OblgEndCase{"SecondBoardTwoRollsFinish", true, 2, "Finish",
+                    "Fives '15'; game over; Next Player hidden; count due; announced no; "
+                    "kept yes; end shown yes"},
+        OblgEndCase{"FirstBoardOneRollUndo", false, 1, "Undo",
+                    "Fives ''; in play; Next Player hidden; count none; announced yes; kept no; "
+                    "end shown yes"},
+        OblgEndCase{"SecondBoardTwoRollsUndo", true, 2, "Undo",
+                    "Fives ''; in play; Next Player hidden; count due; announced no; kept yes; "
+                    "end shown yes"}),
+    [](const ::testing::TestParamInfo<OblgEndCase>& p) { return p.param.name; });
 
 }  // namespace

@@ -406,4 +406,22 @@ TEST_F(TwoPlayerRollingTest, SameNamesStillTellTheBoardsApart) {
     EXPECT_EQ(form.StatusBar1.Panels(3).Text(), "16 : 39");
 }
 
+// The options dialog lays the window out again, naming the first player while the second is
+// at the board; the boards still go to the right players.
+TEST_F(TwoPlayerRollingTest, RelayoutMidGameDoesNotConfuseTheHandOver) {
+    Roll("1 2 3 3 5 6");
+    host.click(form.cmdRand(2));
+    Roll("2 2 2 5 5 5");
+    Reload();
+    EXPECT_EQ(form.Caption(), "Tolvarin - Player 1") << "as the layout writes it";
+    host.click(form.cmdRand(rowFullHouse));
+    EXPECT_EQ(form.StatusBar1.Panels(3).Text(), "6 : 39");
+    Roll("1 1 1 1 1 1");
+    EXPECT_FALSE(form.SecondBoardShown());
+    EXPECT_EQ(form.Caption(), "Tolvarin - Player 1");
+    EXPECT_EQ(form.StatusBar1.Panels(1).Text(), "Player 1");
+    EXPECT_EQ(form.lblRand(2).Caption(), "6");
+    EXPECT_EQ(form.grandTotal, 6);
+}
+
 }  // namespace

@@ -1,11 +1,12 @@
 #include "host/host_fixture.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QTimer>
 #include <string>
-#include <unistd.h>
 
 #include "platform/registry/registry_store.h"
 #include "shell/Module1.h"

@@ -106,14 +106,16 @@ Shape Outline(Shape shape, double width) {
 
 Shape Grown(Shape shape, double amount) {
     const Box bounds = Grow(shape.bounds, std::max(amount, 0.0));
-    return {[s = std::move(shape.distance), amount](double x, double y) { return s(x, y) - amount; },
-            bounds};
+    return {
+        [s = std::move(shape.distance), amount](double x, double y) { return s(x, y) - amount; },
+        bounds};
 }
 
 Shape Moved(Shape shape, double dx, double dy) {
     const Box b = shape.bounds;
-    return {[s = std::move(shape.distance), dx, dy](double x, double y) { return s(x - dx, y - dy); },
-            {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy}};
+    return {
+        [s = std::move(shape.distance), dx, dy](double x, double y) { return s(x - dx, y - dy); },
+        {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy}};
 }
 
 Shape Minus(Shape a, Shape b) {
@@ -122,6 +124,39 @@ Shape Minus(Shape a, Shape b) {
                 return std::max(da(x, y), -db(x, y));
             },
             bounds};
+}
+
+Shape Union(std::vector<Shape> parts) {
+    Box bounds = parts[0].bounds;
+    for (const Shape& s : parts)
+        bounds = {std::min(bounds.left, s.bounds.left), std::min(bounds.top, s.bounds.top),
+                  std::max(bounds.right, s.bounds.right), std::max(bounds.bottom, s.bounds.bottom)};
+    return {[p = std::move(parts)](double x, double y) {
+                double d = 1e9;
+                for (const Shape& s : p) d = std::min(d, s.distance(x, y));
+                return d;
+            },
+            bounds};
+}
+
+Shape Arc(double cx, double cy, double rx, double ry, double fromDegrees, double toDegrees,
+          double width) {
+    constexpr double kPi = 3.14159265358979323846;
+    constexpr int kSteps = 32;
+    std::vector<std::pair<double, double>> points;
+    for (int i = 0; i <= kSteps; ++i) {
+        const double a = (fromDegrees + (toDegrees - fromDegrees) * i / kSteps) * kPi / 180;
+        points.emplace_back(cx + rx * std::cos(a), cy + ry * std::sin(a));
+    }
+    return Polyline(points, width);
+}
+
+Shape Polyline(const std::vector<std::pair<double, double>>& points, double width) {
+    std::vector<Shape> strokes;
+    for (size_t i = 1; i < points.size(); ++i)
+        strokes.push_back(Segment(points[i - 1].first, points[i - 1].second, points[i].first,
+                                  points[i].second, width));
+    return Union(std::move(strokes));
 }
 
 Paint Solid(Colour c) {

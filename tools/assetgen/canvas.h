@@ -48,6 +48,14 @@ Shape Grown(Shape shape, double amount);
 Shape Moved(Shape shape, double dx, double dy);
 // What lies in @p a and not in @p b.
 Shape Minus(Shape a, Shape b);
+// What lies in any of @p parts.
+Shape Union(std::vector<Shape> parts);
+// A stroke of @p width along the ellipse around (cx, cy) with radii @p rx and @p ry, from
+// @p fromDegrees to @p toDegrees (0 at the right, counting clockwise on screen), round ends.
+Shape Arc(double cx, double cy, double rx, double ry, double fromDegrees, double toDegrees,
+          double width);
+// Strokes of @p width through @p points in order, round joins and ends.
+Shape Polyline(const std::vector<std::pair<double, double>>& points, double width);
 
 // A paint: the colour at a point, in logical pixels.
 using Paint = std::function<Colour(double x, double y)>;

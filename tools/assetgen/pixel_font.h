@@ -1,7 +1,8 @@
 #pragma once
 // Our own small pixel font, for the words drawn into pictures: capitals and digits 7 dots
-// high, lower case with 2 dots of descender, each glyph as wide as it needs. At 2x the
-// dots are smoothed along their diagonals rather than merely doubled.
+// high, lower case with 2 dots of descender, each glyph as wide as it needs. Where a dot
+// takes two or more device pixels across (at 2x, or drawn large), it is smoothed along its
+// diagonals rather than merely enlarged.
 
 #include <string_view>
 

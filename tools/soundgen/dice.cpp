@@ -23,7 +23,7 @@ struct Resonance {
 // A small plastic cube rings high and briefly; its resonances lie at fixed ratios above the
 // lowest, which differs a little from die to die.
 constexpr std::array kDieRatios{1.0, 1.52, 2.31, 2.93};
-constexpr std::array kDieTaus{0.009, 0.006, 0.004, 0.003};
+constexpr std::array kDieTaus{0.012, 0.008, 0.005, 0.004};
 // The table board: low, dull, a little longer.
 constexpr std::array kBoardModes{Resonance{205, 0.030}, Resonance{470, 0.016},
                                  Resonance{1030, 0.008}};
@@ -59,7 +59,8 @@ void Click(Mono& out, size_t start, double strength, Noise& noise) {
     const size_t length = std::min(SampleCount(0.004), out.size() - start);
     for (size_t i = 0; i < length; ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
-        out[start + i] += strength * 0.6 * Strike(t, 0.0001, 0.0006) * bright.Process(noise.Sample());
+        out[start + i] +=
+            strength * 0.6 * Strike(t, 0.0001, 0.0006) * bright.Process(noise.Sample());
     }
 }
 
@@ -68,8 +69,8 @@ void Hit(Mono& out, double at, double strength, double board, const DieModes& di
     const size_t start = SampleCount(at);
     if (start >= out.size()) return;
     Click(out, start, strength, noise);
-    Ring(out, start, die, 0.5 * strength, noise);
-    Ring(out, start, kBoardModes, board * strength, noise);
+    Ring(out, start, die, strength, noise);
+    Ring(out, start, kBoardModes, 0.5 * board * strength, noise);
 }
 
 // One die's way to rest: a drop, bounces that come quicker and softer, then tumbling taps.
@@ -91,6 +92,11 @@ void Throw(Mono& out, double seconds, const DieModes& die, Noise& noise) {
     }
 }
 
+// One of @p count things, by chance.
+size_t Pick(Noise& noise, size_t count) {
+    return std::min(count - 1, static_cast<size_t>(noise.Uniform() * static_cast<double>(count)));
+}
+
 }  // namespace
 
 Mono DiceRoll(int dice, double seconds, uint64_t seed) {
@@ -99,14 +105,15 @@ Mono DiceRoll(int dice, double seconds, uint64_t seed) {
     std::vector<DieModes> thrown;
     for (int d = 0; d < dice; ++d) thrown.push_back(MakeDie(noise));
     for (const DieModes& die : thrown) Throw(out, seconds, die, noise);
-    // Dice knock into each other while they are still moving fast; both of them ring.
-    for (int knock = 0; knock < 2 * (dice - 1); ++knock) {
-        const DieModes& a = thrown[static_cast<size_t>(knock) % thrown.size()];
-        const DieModes& b = thrown[static_cast<size_t>(knock + 1) % thrown.size()];
-        const double at = noise.Between(0.05, 0.35);
+    // Dice knock into each other while they are still moving fast, each pair about twice;
+    // both dice of a knock ring.
+    for (int knock = 0; knock < dice * (dice - 1); ++knock) {
+        const size_t a = Pick(noise, thrown.size());
+        const size_t b = (a + 1 + Pick(noise, thrown.size() - 1)) % thrown.size();
+        const double at = noise.Between(0.03, 0.4);
         const double strength = noise.Between(0.2, 0.5);
-        Hit(out, at, strength, 0.0, a, noise);
-        Hit(out, at, strength, 0.0, b, noise);
+        Hit(out, at, strength, 0.0, thrown[a], noise);
+        Hit(out, at, strength, 0.0, thrown[b], noise);
     }
     return out;
 }

@@ -40,7 +40,7 @@ Mono Played(const Tune& tune) { return Downmixed(Render(tune)); }
 Mono SoftClick(double pitch) {
     Mono out(SampleCount(0.05));
     AddRing(out, pitch, 0.6, 0.004);
-    AddRing(out, pitch * 0.4, 0.5, 0.007);
+    AddRing(out, pitch * 0.5, 0.25, 0.006);
     AddBurst(out, Biquad::LowPass(4000.0, 0.7), 0.3, 0.0006, 41);
     return out;
 }
@@ -65,7 +65,8 @@ Mono RollOne() { return DiceRoll(1, 0.5, 3); }
 
 // Five of a kind: a brass call up the chord, the band joining on the top note, bells above.
 Mono Tolvarin() {
-    return Played({200, 4,
+    return Played({200,
+                   4,
                    {{Instrument::Brass, 1.0, 0.0, "C5:1/2 E5 G5 C6:2.5"},
                     {Instrument::Brass, 0.5, 0.0, "r:1.5 C4+G4+E5:2.5"},
                     {Instrument::Glockenspiel, 0.4, 0.0, "r:1.5 C7:1/4 E7 G7 C8:1.75"}},
@@ -76,33 +77,36 @@ Mono Tolvarin() {
 Mono HoldDice() { return SoftClick(1800.0); }
 Mono UnHoldDice() { return SoftClick(1200.0); }
 
-// A score written: two bright bell strokes a fifth apart.
+// A score written: two bright bell strokes a fifth apart. The game waits for this one to end
+// before it goes on, so it stays short.
 Mono Score() {
-    return Played({240, 4, {{Instrument::Bell, 1.0, 0.0, "E6:1/2 B6:1.5"}}, {0.75, 0.4, 0.2}, 0.15});
+    return Played({240, 4, {{Instrument::Bell, 1.0, 0.0, "E6:1/2 B6:1"}}, {0.75, 0.4, 0.2}, 0.15});
 }
 
 // A zero written: a dull knock on wood, all low body and no ring.
 Mono ScoreZero() {
     Mono out(SampleCount(0.3));
-    AddRing(out, 95.0, 1.0, 0.06);
-    AddRing(out, 150.0, 0.6, 0.04);
-    AddRing(out, 280.0, 0.3, 0.02);
-    AddBurst(out, Biquad::LowPass(300.0, 0.7), 1.5, 0.01, 43);
+    AddRing(out, 140.0, 1.0, 0.05);
+    AddRing(out, 230.0, 0.6, 0.03);
+    AddRing(out, 420.0, 0.3, 0.015);
+    AddBurst(out, Biquad::LowPass(600.0, 0.7), 1.5, 0.008, 43);
     return out;
 }
 
 // A row announced: a gentle call of two notes, down a third.
 Mono Announce() {
-    return Played({300, 4,
-                   {{Instrument::EPiano, 1.0, 0.0, "G5:1 E5:2"},
-                    {Instrument::Bell, 0.25, 0.0, "G6:1 E6:2"}},
-                   {0.78, 0.4, 0.25},
-                   0.3});
+    return Played(
+        {300,
+         3,
+         {{Instrument::EPiano, 1.0, 0.0, "G5:1 E5:2"}, {Instrument::Bell, 0.25, 0.0, "G6:1 E6:2"}},
+         {0.78, 0.4, 0.25},
+         0.3});
 }
 
 // The hints shown: a quick sparkle of high bars.
 Mono Hint() {
-    return Played({480, 4,
+    return Played({480,
+                   5,
                    {{Instrument::Glockenspiel, 1.0, 0.0, "E7:1/2 G7 C8 A7 D8 G7 E8:2"}},
                    {0.8, 0.2, 0.35},
                    0.25});
@@ -110,7 +114,8 @@ Mono Hint() {
 
 // A new game: a rising arpeggio that lands on a chord.
 Mono NewGame() {
-    return Played({400, 4,
+    return Played({400,
+                   7,
                    {{Instrument::Marimba, 1.0, 0.0, "C5:1 E5 G5 C6 E6:3"},
                     {Instrument::EPiano, 0.45, 0.0, "r:4 C4+E4+G4+C5:3"},
                     {Instrument::Bell, 0.25, 0.0, "r:4 E6:3"}},
@@ -126,18 +131,19 @@ Mono Redo() { return Swoosh(500.0, 3500.0, 0.3, 7); }
 Mono Counter7() {
     Mono out(SampleCount(0.04));
     AddRing(out, 3100.0, 0.7, 0.0025);
-    AddRing(out, 1550.0, 0.4, 0.004);
+    AddRing(out, 1550.0, 0.15, 0.004);
     AddBurst(out, Biquad::HighPass(3000.0, 0.7), 0.2, 0.0004, 47);
     return out;
 }
 
 // The counter reaches its total: a small ding.
 Mono Counter0() {
-    return Played({240, 4,
-                   {{Instrument::Bell, 1.0, 0.0, "A6:1.5"},
-                    {Instrument::Glockenspiel, 0.3, 0.0, "A6:1.5"}},
-                   {0.75, 0.4, 0.2},
-                   0.15});
+    return Played(
+        {240,
+         4,
+         {{Instrument::Bell, 1.0, 0.0, "A6:1.5"}, {Instrument::Glockenspiel, 0.3, 0.0, "A6:1.5"}},
+         {0.75, 0.4, 0.2},
+         0.15});
 }
 
 Mono ApplauseEffect() {
@@ -148,33 +154,39 @@ Mono ApplauseEffect() {
 
 // Neither winner: an open fifth, neither glad nor sad, struck twice.
 Mono Draw() {
-    return Played({200, 4,
+    return Played({200,
+                   3,
                    {{Instrument::Marimba, 1.0, 0.0, "C5+G5:1 C5+G5:2"},
                     {Instrument::EPiano, 0.4, 0.0, "C4+G4:3"}},
                    {0.78, 0.4, 0.25},
                    0.3});
 }
 
+// Loudness is that of the loudest 50 ms, in dB below full scale: the small sounds that come
+// often (ticks, clicks) sit well below the rest, the five-of-a-kind fanfare above.
 constexpr std::array kEffects{
-    Effect{"rollAll", 0.70, RollAll},       Effect{"rollOne", 0.60, RollOne},
-    Effect{"rollSome", 0.65, RollSome},     Effect{"Tolvarin", 0.80, Tolvarin},
-    Effect{"holdDice", 0.40, HoldDice},     Effect{"UnHoldDice", 0.40, UnHoldDice},
-    Effect{"score", 0.60, Score},           Effect{"scoreZero", 0.60, ScoreZero},
-    Effect{"announce", 0.55, Announce},     Effect{"hint", 0.50, Hint},
-    Effect{"newGame", 0.60, NewGame},       Effect{"undo", 0.50, Undo},
-    Effect{"redo", 0.50, Redo},             Effect{"counter7", 0.35, Counter7},
-    Effect{"counter0", 0.50, Counter0},     Effect{"applause", 0.60, ApplauseEffect},
-    Effect{"draw", 0.55, Draw},
+    Effect{"rollAll", -16, RollAll},   Effect{"rollOne", -18, RollOne},
+    Effect{"rollSome", -17, RollSome}, Effect{"Tolvarin", -13, Tolvarin},
+    Effect{"holdDice", -22, HoldDice}, Effect{"UnHoldDice", -22, UnHoldDice},
+    Effect{"score", -15, Score},       Effect{"scoreZero", -15, ScoreZero},
+    Effect{"announce", -15, Announce}, Effect{"hint", -16, Hint},
+    Effect{"newGame", -15, NewGame},   Effect{"undo", -18, Undo},
+    Effect{"redo", -18, Redo},         Effect{"counter7", -24, Counter7},
+    Effect{"counter0", -17, Counter0}, Effect{"applause", -17, ApplauseEffect},
+    Effect{"draw", -15, Draw},
 };
 
 }  // namespace
 
 std::span<const Effect> Effects() { return kEffects; }
 
+// No sample comes nearer full scale than 1 dB, whatever the loudness asks.
+constexpr double kCeiling = 0.89;
+
 Mono Finished(const Effect& effect) {
     Mono sound = effect.make();
     FadeEnds(sound, 0.001, 0.01);
-    ScaleToPeak(sound, effect.peak);
+    ScaleToLoudness(sound, effect.loudness, kCeiling);
     return sound;
 }
 

@@ -5,7 +5,7 @@
 namespace soundgen {
 
 class Biquad {
-  public:
+public:
     static Biquad LowPass(double freq, double q);
     static Biquad HighPass(double freq, double q);
     // Unity gain at the centre frequency.
@@ -16,7 +16,7 @@ class Biquad {
 
     double Process(double x);
 
-  private:
+private:
     void Set(double b0, double b1, double b2, double a0, double a1, double a2);
 
     double b0_ = 1.0, b1_ = 0.0, b2_ = 0.0, a1_ = 0.0, a2_ = 0.0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace soundgen {
@@ -35,8 +36,8 @@ void FadeEnds(Mono& sound, double fadeIn, double fadeOut) {
     }
     for (size_t i = 0; i < out; ++i) {
         sound[sound.size() - 1 - i] *=
-            0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) /
-                                 static_cast<double>(out));
+            0.5 -
+            0.5 * std::cos(std::numbers::pi * static_cast<double>(i) / static_cast<double>(out));
     }
 }
 
@@ -69,6 +70,27 @@ void ScaleToPeak(Stereo& sound, double peak) {
     if (now == 0.0) return;
     for (double& s : sound.left) s *= peak / now;
     for (double& s : sound.right) s *= peak / now;
+}
+
+double Loudness(const Mono& sound) {
+    const size_t window = std::min(SampleCount(0.05), sound.size());
+    if (window == 0) return -std::numeric_limits<double>::infinity();
+    double sum = 0.0;
+    for (size_t i = 0; i < window; ++i) sum += sound[i] * sound[i];
+    double loudest = sum;
+    for (size_t i = window; i < sound.size(); ++i) {
+        sum += sound[i] * sound[i] - sound[i - window] * sound[i - window];
+        loudest = std::max(loudest, sum);
+    }
+    return 10.0 * std::log10(loudest / static_cast<double>(window));
+}
+
+void ScaleToLoudness(Mono& sound, double loudness, double ceiling) {
+    const double peak = Peak(sound);
+    if (peak == 0.0) return;
+    const double gain =
+        std::min(std::pow(10.0, (loudness - Loudness(sound)) / 20.0), ceiling / peak);
+    for (double& s : sound) s *= gain;
 }
 
 Mono Reversed(Mono sound) {

@@ -40,6 +40,12 @@ double Peak(const Stereo& sound);
 void ScaleToPeak(Mono& sound, double peak);
 void ScaleToPeak(Stereo& sound, double peak);
 
+// The loudness of the sound's loudest moment: the highest RMS level over 50 ms, in dB
+// below full scale.
+double Loudness(const Mono& sound);
+// Scales the sound to @p loudness dBFS, but no further than puts its peak at @p ceiling.
+void ScaleToLoudness(Mono& sound, double loudness, double ceiling);
+
 Mono Reversed(Mono sound);
 // Both channels at half gain, for an effect file of one channel.
 Mono Downmixed(const Stereo& sound);

@@ -7,7 +7,7 @@
 namespace soundgen {
 
 class Noise {
-  public:
+public:
     explicit Noise(uint64_t seed) : state_(seed) {}
 
     // A number in [0, 1).
@@ -16,7 +16,7 @@ class Noise {
     // White noise in [-1, 1).
     double Sample() { return Between(-1.0, 1.0); }
 
-  private:
+private:
     // splitmix64: tiny, fast and good enough for sound.
     uint64_t Next() {
         uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);

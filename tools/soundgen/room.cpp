@@ -17,7 +17,7 @@ constexpr double kWetScale = 3.0;
 constexpr double kAllPassFeedback = 0.5;
 
 class Comb {
-  public:
+public:
     explicit Comb(size_t length) : buffer_(length, 0.0) {}
     double Process(double x, double feedback, double damping) {
         const double y = buffer_[at_];
@@ -27,14 +27,14 @@ class Comb {
         return y;
     }
 
-  private:
+private:
     Mono buffer_;
     size_t at_ = 0;
     double smoothed_ = 0.0;
 };
 
 class AllPass {
-  public:
+public:
     explicit AllPass(size_t length) : buffer_(length, 0.0) {}
     double Process(double x) {
         const double delayed = buffer_[at_];
@@ -43,7 +43,7 @@ class AllPass {
         return delayed - x;
     }
 
-  private:
+private:
     Mono buffer_;
     size_t at_ = 0;
 };

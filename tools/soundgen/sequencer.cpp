@@ -26,10 +26,10 @@ double ParseNumber(std::string_view text, std::string_view token) {
 // "2", "0.5" or "1/3".
 double ParseLength(std::string_view text, std::string_view token) {
     const size_t slash = text.find('/');
-    const double beats =
-        slash == std::string_view::npos
-            ? ParseNumber(text, token)
-            : ParseNumber(text.substr(0, slash), token) / ParseNumber(text.substr(slash + 1), token);
+    const double beats = slash == std::string_view::npos
+                             ? ParseNumber(text, token)
+                             : ParseNumber(text.substr(0, slash), token) /
+                                   ParseNumber(text.substr(slash + 1), token);
     if (!(beats > 0.0) || !std::isfinite(beats)) Fail(token, "not a length");
     return beats;
 }
@@ -54,6 +54,16 @@ int ParsePitch(std::string_view text, std::string_view token) {
     return 12 * (octave + 1) + semitone;
 }
 
+// Loudness by place in the bar: the first beat leans, beats between beats are lighter.
+double Velocity(double beat, int beatsPerBar) {
+    const double inBar = std::fmod(beat, beatsPerBar);
+    if (inBar < 1e-6) return 0.9;
+    if (std::abs(inBar - std::round(inBar)) < 1e-6) return 0.78;
+    return 0.68;
+}
+
+}  // namespace
+
 std::vector<std::string_view> Tokens(std::string_view text) {
     std::vector<std::string_view> tokens;
     while (true) {
@@ -66,17 +76,7 @@ std::vector<std::string_view> Tokens(std::string_view text) {
     }
 }
 
-// Loudness by place in the bar: the first beat leans, beats between beats are lighter.
-double Velocity(double beat, int beatsPerBar) {
-    const double inBar = std::fmod(beat, beatsPerBar);
-    if (inBar < 1e-6) return 0.9;
-    if (std::abs(inBar - std::round(inBar)) < 1e-6) return 0.78;
-    return 0.68;
-}
-
-}  // namespace
-
-std::vector<Note> ParseNotes(std::string_view text, int beatsPerBar) {
+NoteList ParseNotes(std::string_view text, int beatsPerBar) {
     std::vector<Note> notes;
     double beat = 0.0;
     double barStart = 0.0;
@@ -101,7 +101,7 @@ std::vector<Note> ParseNotes(std::string_view text, int beatsPerBar) {
         beat += beats;
         if (beat - barStart > beatsPerBar + 1e-6) Fail(token, "runs past the bar line");
     }
-    return notes;
+    return {notes, beat};
 }
 
 Stereo Render(const Tune& tune) {
@@ -109,13 +109,14 @@ Stereo Render(const Tune& tune) {
     Stereo out;
     double end = 0.0;
     for (const Part& part : tune.parts) {
-        for (const Note& note : ParseNotes(part.notes, tune.beatsPerBar)) {
+        const NoteList list = ParseNotes(part.notes, tune.beatsPerBar);
+        for (const Note& note : list.notes) {
             const Mono sound = Play(part.instrument, Frequency(note.pitch),
                                     note.beats * secondsPerBeat * kHeldShare,
                                     Velocity(note.beat, tune.beatsPerBar));
             Mix(out, sound, note.beat * secondsPerBeat, part.gain, part.pan);
-            end = std::max(end, (note.beat + note.beats) * secondsPerBeat);
         }
+        end = std::max(end, list.beats * secondsPerBeat);
     }
     const size_t length = SampleCount(end + tune.tail);
     out.left.resize(length);

@@ -30,9 +30,18 @@ struct Note {
     bool operator==(const Note&) const = default;
 };
 
-// The notes of a part, in the order written; chord notes share their start. Throws
-// std::invalid_argument naming the first token that is wrong.
-std::vector<Note> ParseNotes(std::string_view text, int beatsPerBar);
+// The blank-separated tokens of a note list.
+std::vector<std::string_view> Tokens(std::string_view text);
+
+// A part read: its notes in the order written (chord notes share their start), and its
+// length in beats, rests included.
+struct NoteList {
+    std::vector<Note> notes;
+    double beats = 0.0;
+};
+
+// Throws std::invalid_argument naming the first token that is wrong.
+NoteList ParseNotes(std::string_view text, int beatsPerBar);
 
 struct Part {
     Instrument instrument;
@@ -46,7 +55,7 @@ struct Tune {
     int beatsPerBar;
     std::vector<Part> parts;
     Room room;
-    double tail;  // seconds after the last note ends, for it and the room to ring out
+    double tail;  // seconds after the longest part ends, for it and the room to ring out
 };
 
 // Plays every part, adds the room and fades out the end of the tail.

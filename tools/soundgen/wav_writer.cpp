@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <stdexcept>
-#include <string>
+#include <string_view>
 
 namespace soundgen {
 
@@ -25,7 +23,9 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
     Put16(out, value >> 16);
 }
 
-void PutTag(std::vector<uint8_t>& out, const char (&tag)[5]) { out.insert(out.end(), tag, tag + 4); }
+void PutTag(std::vector<uint8_t>& out, std::string_view tag) {
+    for (char c : tag) out.push_back(static_cast<uint8_t>(c));
+}
 
 int16_t ToPcm(double sample) {
     return static_cast<int16_t>(std::lround(std::clamp(sample, -1.0, 1.0) * 32767.0));
@@ -51,14 +51,7 @@ std::vector<uint8_t> WaveBytes(const Mono& sound) {
     PutTag(out, "data");
     Put32(out, dataBytes);
     for (double sample : sound) Put16(out, static_cast<uint16_t>(ToPcm(sample)));
-    if (dataBytes % 2 != 0) out.push_back(0);  // chunks are padded to an even size
     return out;
-}
-
-void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace soundgen

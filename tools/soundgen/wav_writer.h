@@ -2,7 +2,6 @@
 // Effect files: RIFF wave, 16-bit PCM, one channel.
 
 #include <cstdint>
-#include <filesystem>
 #include <vector>
 
 #include "tools/soundgen/mixer.h"
@@ -12,8 +11,5 @@ namespace soundgen {
 // The whole file: the 44-byte header ("RIFF", "WAVE", a 16-byte "fmt " chunk, "data") and
 // the samples, rounded to 16 bits and held within range.
 std::vector<uint8_t> WaveBytes(const Mono& sound);
-
-// Throws std::runtime_error when the file cannot be written.
-void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 
 }  // namespace soundgen

@@ -81,15 +81,20 @@ TEST(ReadBmp, ReadsEveryFormatItKnows) {
         Bmp bmp;
         const char* want;
     };
+    // clang-format off
+    // Each file: width, height, bits, compression, header size, masks, palette, colours
+    // used, rows as stored.
     const Case cases[] = {
         {"24 bits, bottom-up, padded rows",
-         {3, 2, 24, 0, 40, {}, {}, 0, {{1, 2, 3, 4, 5, 6, 7, 8, 9}, {0x10, 0x20, 0x30, 0, 0, 0, 0xFF, 0xFF, 0xFF}}},
+         {3, 2, 24, 0, 40, {}, {}, 0, {{1, 2, 3, 4, 5, 6, 7, 8, 9},
+                                       {0x10, 0x20, 0x30, 0, 0, 0, 0xFF, 0xFF, 0xFF}}},
          "302010 000000 FFFFFF|030201 060504 090807"},
         {"32 bits, top-down, alpha dropped",
          {2, -2, 32, 0, 40, {}, {}, 0, {{1, 2, 3, 0x80, 4, 5, 6, 0xFF}, {7, 8, 9, 0, 10, 11, 12, 1}}},
          "030201 060504|090807 0C0B0A"},
         {"32 bits, bit fields red in the low byte",
-         {2, 1, 32, 3, 40, {0x000000FF, 0x0000FF00, 0x00FF0000}, {}, 0, {{0x11, 0x22, 0x33, 0, 0xAA, 0xBB, 0xCC, 0}}},
+         {2, 1, 32, 3, 40, {0x000000FF, 0x0000FF00, 0x00FF0000}, {}, 0,
+          {{0x11, 0x22, 0x33, 0, 0xAA, 0xBB, 0xCC, 0}}},
          "112233 AABBCC"},
         {"32 bits, bit fields of ten bits",
          {1, 1, 32, 3, 40, {0x3FF00000, 0x000FFC00, 0x000003FF}, {}, 0, {{0xFF, 0x03, 0x00, 0x3C}}},
@@ -103,10 +108,14 @@ TEST(ReadBmp, ReadsEveryFormatItKnows) {
         {"8 bits, an index past the palette takes its first colour",
          {2, 1, 8, 0, 40, {}, {0x102030, 0x405060}, 2, {{1, 7}}},
          "405060 102030"},
-        {"4 bits", {3, 1, 4, 0, 40, {}, kFourColours, 4, {{0x12, 0x30}}}, "FF0000 00FF00 0000FF"},
-        {"1 bit", {10, 1, 1, 0, 40, {}, {0x000000, 0xFFFFFF}, 0, {{0xA0, 0x40}}},
+        {"4 bits",
+         {3, 1, 4, 0, 40, {}, kFourColours, 4, {{0x12, 0x30}}},
+         "FF0000 00FF00 0000FF"},
+        {"1 bit",
+         {10, 1, 1, 0, 40, {}, {0x000000, 0xFFFFFF}, 0, {{0xA0, 0x40}}},
          "FFFFFF 000000 FFFFFF 000000 000000 000000 000000 000000 000000 FFFFFF"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::optional<gdi::Bitmap> got = gdi::ReadBmp(c.bmp.build());
@@ -149,8 +158,7 @@ TEST(ReadBmp, RefusesWhatIsNotABmpOrEndsTooSoon) {
         {"run-length compressed", changed([](Bmp& b) { b.compression = 1; })},
         {"bit fields on 24 bits", changed([](Bmp& b) { b.compression = 3; })},
         {"core header of 12 bytes", changed([](Bmp& b) { b.infoSize = 12; })},
-        {"palette past the end",
-         changed([](Bmp& b) {
+        {"palette past the end", changed([](Bmp& b) {
              b.bits = 8;
              b.coloursUsed = 200;
              b.rows = {};
@@ -166,12 +174,15 @@ TEST(WriteBmp, WritesTwentyFourBitsBottomUpWithPaddedRows) {
     gdi::Bitmap b(1, 2);
     b.setPixel(0, 0, 0x112233);
     b.setPixel(0, 1, 0x445566);
+    // clang-format off
     const Bytes want = {
-        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,        // file header
-        40, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,      // size, width, height, planes, bits
-        0, 0, 0, 0, 8, 0, 0, 0, 0xC4, 0x0E, 0, 0, 0xC4, 0x0E, 0, 0,  // 96 dots an inch
-        0, 0, 0, 0, 0, 0, 0, 0,                               // colours
-        0x66, 0x55, 0x44, 0, 0x33, 0x22, 0x11, 0};             // bottom row first
+        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,      // file header
+        40, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,    // size, width, height, planes, bits
+        0, 0, 0, 0, 8, 0, 0, 0,                              // compression, image size
+        0xC4, 0x0E, 0, 0, 0xC4, 0x0E, 0, 0,                  // 96 dots an inch
+        0, 0, 0, 0, 0, 0, 0, 0,                              // colours
+        0x66, 0x55, 0x44, 0, 0x33, 0x22, 0x11, 0};           // bottom row first
+    // clang-format on
     EXPECT_EQ(gdi::WriteBmp(b), want);
 }
 

@@ -37,7 +37,8 @@ Bitmap Sharp(int32_t w, int32_t h, uint32_t base) {
 class PixelsDC {
 public:
     explicit PixelsDC(const Bitmap& pixels)
-        : dc_(win::CreateCompatibleDC(0)), bitmap_(gdi::CreateBitmapFromPixels(pixels)),
+        : dc_(win::CreateCompatibleDC(0)),
+          bitmap_(gdi::CreateBitmapFromPixels(pixels)),
           stock_(win::SelectObject(dc_, bitmap_)) {}
     ~PixelsDC() {
         win::SelectObject(dc_, stock_);
@@ -237,7 +238,8 @@ TEST_F(SurfaceTwin, ResizingAndImageKeepTheTwin) {
 // The score counter's way: digits copied from picture boxes whose pictures have twins onto
 // a counter whose picture has one stay sharp, and so do whole copies between counters.
 TEST_F(SurfaceTwin, CopiesBetweenBoxesStaySharp) {
-    vb::PictureBox digit(form, "picDigit", 7), score(form, "picScore"), buffer(form, "picBuffer", 0);
+    vb::PictureBox digit(form, "picDigit", 7), score(form, "picScore"),
+        buffer(form, "picBuffer", 0);
     digit.Move(0, 0, 30, 30);  // 2 x 2
     score.Move(0, 0, 90, 45);  // 6 x 3
     buffer.Move(0, 0, 90, 45);

@@ -1,0 +1,32 @@
+#include "shell/resources.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+#include "platform/gdi/bmp_file.h"
+#include "shell/resource_table.h"
+
+namespace vb {
+
+namespace {
+
+std::string Lower(std::string s) {
+    std::ranges::transform(s, s.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+}  // namespace
+
+Picture LoadResPicture(const std::string& name) {
+    static std::map<std::string, Picture> loaded;
+    const std::string key = Lower(name);
+    if (const auto found = loaded.find(key); found != loaded.end()) return found->second;
+    for (const resources::PictureResource& r : resources::PictureTable())
+        if (Lower(r.name) == key)
+            return loaded.emplace(key, gdi::PictureFromBmp(r.bmp, r.bmp2x, r.name)).first->second;
+    return {};
+}
+
+}  // namespace vb

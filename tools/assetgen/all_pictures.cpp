@@ -1,0 +1,12 @@
+#include "tools/assetgen/pictures.h"
+
+namespace assetgen {
+
+Pictures AllPictures() {
+    Pictures all;
+    for (Pictures (*group)() : {DicePictures, RollAreaPictures, CounterPictures, SheetPictures})
+        for (NamedPicture& p : group()) all.push_back(std::move(p));
+    return all;
+}
+
+}  // namespace assetgen

@@ -1,0 +1,32 @@
+#pragma once
+// Every picture the main window shows or copies, each drawn at 1x with its 2x twin, under
+// the resource name the window's design loads it by. Sizes are the controls' sizes in
+// pixels (15 twips a pixel).
+
+#include <string>
+#include <vector>
+
+#include "platform/gdi/bitmap.h"
+
+namespace assetgen {
+
+struct NamedPicture {
+    std::string name;
+    gdi::Bitmap picture;  // with its twin
+};
+using Pictures = std::vector<NamedPicture>;
+
+// The six faces of a free die ("die1".."die6") and of a held die ("held1".."held6").
+Pictures DicePictures();
+// The roll area's looks ("roll", "rollpressed", "rolloff") and its lamps ("lamplit",
+// "lampdark").
+Pictures RollAreaPictures();
+// The score counter: "digit0".."digit9", "minus" and the blank "counter".
+Pictures CounterPictures();
+// The cell buttons' picture "cellbutton", the one-column row pictures "row0".."row12"
+// and their lit looks "rowlit0".."rowlit12", and the arrow at the counter, "arrow".
+Pictures SheetPictures();
+
+Pictures AllPictures();
+
+}  // namespace assetgen
