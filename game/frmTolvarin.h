@@ -474,6 +474,37 @@ public:
     void tmrAnimation_Timer();
 
     // ===== Menus, toolbar, sound and music =====
+    // Pictures of the toolbar's image list that the sound and music buttons show.
+    static constexpr int16_t kSoundOnPicture = 5;
+    static constexpr int16_t kSoundOffPicture = 8;
+    static constexpr int16_t kMusicOnPicture = 9;
+    static constexpr int16_t kMusicOffPicture = 10;
+    // A switch shows one item of each of its two options: the plain item (with the check
+    // picture) of the option in force, the twin (which chooses it) of the other.
+    static void ShowSwitchItems(vb::Menu& onItem, vb::Menu& onTwin, vb::Menu& offItem,
+                                vb::Menu& offTwin, bool on);
+    // Game menu: the top scores without a result line; Exit closes the window.
+    void mnuScores_Click();
+    void mnuGameExit_Click();
+    // Tools menu: the twins choose hints on request or always, sound effects and music on
+    // or off.
+    void mnuHintsByRequest2_Click();
+    void mnuHintsAllways2_Click();
+    void mnuSoundsOn2_Click();
+    void mnuSoundsOff2_Click();
+    void mnuMusicOn2_Click();
+    void mnuMusicOff2_Click();
+    // The toolbar: each button's key names its command.
+    void Toolbar2_ButtonClick(vb::ToolbarButton& Button);
+    // The hint button: the hints of this roll, once a roll, while hints are on request.
+    void ShowHintOnRequest();
+    // The sound and music buttons turn their switch over.
+    void ToggleSoundEffects();
+    void ToggleMusic();
+    // The background playlist: SONG01 and SONG02 take turns while music is on.
+    void Timer3_Timer();
+    // The intro music, on the second tick after a game ends.
+    void Timer4_Timer();
 
 protected:
     void InitializeComponent() override;

@@ -65,6 +65,7 @@ void DesignColumn(F::SheetColumn col, int32_t left, bool down) {
         vb::Label& cell = col.cells(r);
         DesignLabel(cell, kCellBack, vb::vbBlack, vb::vbCenter);
         cell.setFont(kCellFont);
+        cell.setBorderStyle(1);
         cell.Move(left, kCellTops[r], kCellWidth, 255);
         vb::CommandButton& button = col.buttons(r);
         button.setCaption("");
@@ -79,6 +80,7 @@ void DesignColumn(F::SheetColumn col, int32_t left, bool down) {
     for (const auto& [total, top] : totals) {
         DesignLabel(*total, kTotalBack, vb::vbBlack, vb::vbCenter);
         total->setFont(kCellFont);
+        total->setBorderStyle(1);
         total->Move(left, top, kCellWidth, 255);
     }
 }
@@ -100,7 +102,10 @@ void DesignRowNames(F& f) {
         name.Move(30, kOptionTops[r], 1250, r >= rowThreeOfAKind ? 210 : 220);
         vb::Shape& back = f.shpOptions(r);
         back.setContainer(&f.Picture2);
+        // The shapes under the row names and hints have no edge: the labels would cut it
+        // into broken lines.
         DesignShape(back, vb::vbBlack, 1);
+        back.setBorderStyle(0);
         back.Move(30, kOptionShapeTops[r], 1250, r <= rowMin ? 240 : 220);
         vb::Label& tip = f.lblTip(r);
         tip.setContainer(&f.Picture2);
@@ -110,6 +115,7 @@ void DesignRowNames(F& f) {
         vb::Shape& tipBack = f.Shape12(r);
         tipBack.setContainer(&f.Picture2);
         DesignShape(tipBack, vb::vbBlack, 1);
+        tipBack.setBorderStyle(0);
         tipBack.Move(1300, kOptionShapeTops[r], 300, r <= rowMin ? 235 : 220);
     }
 }
@@ -450,4 +456,15 @@ void frmTolvarin::InitializeComponent() {
     mnuNewGame.Click = [this] { mnuNewGame_Click(); };
     tmrAnimation.Tick = [this] { tmrAnimation_Timer(); };
     // -- Menus, toolbar, sound and music
+    mnuScores.Click = [this] { mnuScores_Click(); };
+    mnuGameExit.Click = [this] { mnuGameExit_Click(); };
+    mnuHintsByRequest2.Click = [this] { mnuHintsByRequest2_Click(); };
+    mnuHintsAllways2.Click = [this] { mnuHintsAllways2_Click(); };
+    mnuSoundsOn2.Click = [this] { mnuSoundsOn2_Click(); };
+    mnuSoundsOff2.Click = [this] { mnuSoundsOff2_Click(); };
+    mnuMusicOn2.Click = [this] { mnuMusicOn2_Click(); };
+    mnuMusicOff2.Click = [this] { mnuMusicOff2_Click(); };
+    Toolbar2.ButtonClick = [this](vb::ToolbarButton& Button) { Toolbar2_ButtonClick(Button); };
+    Timer3.Tick = [this] { Timer3_Timer(); };
+    Timer4.Tick = [this] { Timer4_Timer(); };
 }

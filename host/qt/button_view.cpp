@@ -1,6 +1,7 @@
 // A command button. A standard one is the style's push button with the caption; a
 // graphical one shows its Picture (DisabledPicture while disabled) on its back colour,
-// centred above the caption, in a raised edge that sinks while the button is held down.
+// centred above the caption (its 2x twin on a screen of two device pixels to a pixel), in
+// a raised edge that sinks while the button is held down.
 
 #include <qdrawutil.h>
 
@@ -42,11 +43,12 @@ protected:
         const vb::Picture& picture = isEnabled() ? button_.Picture() : button_.DisabledPicture();
         int textTop = 0;
         if (const auto& bitmap = picture.bitmap()) {
-            const QImage image = ToQImage(*bitmap);
+            const QImage image = SharpImage(*bitmap, devicePixelRatioF());
+            const QSize size(bitmap->width(), bitmap->height());
             const int shift = isDown() ? 1 : 0;
-            const int top = text().isEmpty() ? (height() - image.height()) / 2 : kEdge;
-            p.drawImage(QPoint((width() - image.width()) / 2 + shift, top + shift), image);
-            textTop = top + image.height();
+            const int top = text().isEmpty() ? (height() - size.height()) / 2 : kEdge;
+            p.drawImage(QPoint((width() - size.width()) / 2 + shift, top + shift), image);
+            textTop = top + size.height();
         }
         if (!text().isEmpty()) {
             p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,

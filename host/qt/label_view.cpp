@@ -1,7 +1,10 @@
 // A label: its caption in its font and colours, wrapped at words within its width, on its
-// background colour when opaque and on whatever lies under it when transparent.
+// background colour when opaque and on whatever lies under it when transparent. A label
+// with a fixed single border has a one-pixel dark line just inside its rectangle, and its
+// text keeps clear of it.
 
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 
 #include "host/qt/units.h"
@@ -10,6 +13,9 @@
 namespace qthost {
 
 namespace {
+
+constexpr int16_t kFixedSingle = 1;
+constexpr vb::OleColor kBorderColour = 0x80000006;  // the system's window frame
 
 Qt::Alignment AlignmentOf(int16_t alignment) {
     switch (alignment) {
@@ -44,9 +50,26 @@ protected:
         p.setColor(QPalette::Window, ToQColor(label_.BackColor()));
         setPalette(p);
         setAutoFillBackground(label_.BackStyle() != 0);
+        const int inset = bordered() ? 1 : 0;
+        setContentsMargins(inset, inset, inset, inset);
+    }
+
+    void paintEvent(QPaintEvent* e) override {
+        QLabel::paintEvent(e);
+        if (!bordered()) return;
+        // Filled edges stay one logical pixel wide, whole device pixels at any ratio.
+        QPainter p(this);
+        const QColor colour = ToQColor(kBorderColour);
+        const QRect r = rect();
+        p.fillRect(r.left(), r.top(), r.width(), 1, colour);
+        p.fillRect(r.left(), r.bottom(), r.width(), 1, colour);
+        p.fillRect(r.left(), r.top(), 1, r.height(), colour);
+        p.fillRect(r.right(), r.top(), 1, r.height(), colour);
     }
 
 private:
+    bool bordered() const { return label_.BorderStyle() == kFixedSingle; }
+
     vb::Label& label_;
 };
 

@@ -1,7 +1,8 @@
 // Picture boxes and images. A picture box shows the surface the game draws on through its
 // device context, or, while it has none, its Picture at the top left on its back colour;
 // the controls it contains lie over it. An image shows its picture, stretched to its size
-// when Stretch is set.
+// when Stretch is set. Where the screen has two device pixels to a pixel or more, both show
+// the 2x twins of their pictures and surfaces.
 
 #include <qdrawutil.h>
 
@@ -29,7 +30,7 @@ protected:
         p.fillRect(rect(), ToQColor(box_.BackColor()));
         const gdi::Bitmap* pixels = gdi::SurfaceOf(box_);
         if (!pixels) pixels = box_.Picture().bitmap().get();
-        if (pixels) p.drawImage(QPoint(0, 0), ToQImage(*pixels));
+        if (pixels) p.drawImage(QPoint(0, 0), SharpImage(*pixels, devicePixelRatioF()));
         if (box_.BorderStyle() == kFixedSingle)
             qDrawShadePanel(&p, rect(), palette(), true, kBorder);
     }
@@ -48,7 +49,7 @@ protected:
         const auto& bitmap = image_.Picture().bitmap();
         if (!bitmap) return;
         QPainter p(this);
-        const QImage picture = ToQImage(*bitmap);
+        const QImage picture = SharpImage(*bitmap, devicePixelRatioF());
         if (image_.Stretch())
             p.drawImage(rect(), picture);
         else

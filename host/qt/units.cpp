@@ -79,4 +79,13 @@ QImage ToQImage(const gdi::Bitmap& bitmap) {
     return image;
 }
 
+QImage SharpImage(const gdi::Bitmap& bitmap, qreal ratio) {
+    constexpr qreal kTwinRatio = 2;
+    const gdi::Bitmap* twin = bitmap.twin();
+    if (ratio < kTwinRatio || !twin) return ToQImage(bitmap);
+    QImage image = ToQImage(*twin);
+    image.setDevicePixelRatio(kTwinRatio);
+    return image;
+}
+
 }  // namespace qthost

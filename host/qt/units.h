@@ -46,5 +46,10 @@ QString WithoutMnemonics(const std::string& caption);
 
 // The GDI's pixels as an opaque Qt image.
 QImage ToQImage(const gdi::Bitmap& bitmap);
+// What a widget of device pixel ratio @p ratio paints for @p bitmap: its 2x twin, marked
+// as of ratio 2, where the ratio is 2 or more and the bitmap has one (sharp pixels instead
+// of blown-up ones); otherwise its own pixels. Either way it covers the bitmap's size in
+// logical pixels.
+QImage SharpImage(const gdi::Bitmap& bitmap, qreal ratio);
 
 }  // namespace qthost

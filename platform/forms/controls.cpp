@@ -9,6 +9,7 @@ void Label::setBackColor(OleColor v) { update(backColor_, v, Prop::Colour); }
 void Label::setForeColor(OleColor v) { update(foreColor_, v, Prop::Colour); }
 void Label::setBackStyle(int16_t v) { update(backStyle_, v, Prop::Colour); }
 void Label::setAlignment(int16_t v) { update(alignment_, v, Prop::Other); }
+void Label::setBorderStyle(int16_t v) { update(borderStyle_, v, Prop::Other); }
 void Label::setFont(const vb::Font& v) { update(font_, v, Prop::Font); }
 
 void CommandButton::setCaption(const std::string& v) { update(caption_, v, Prop::Caption); }

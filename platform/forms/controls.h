@@ -34,6 +34,9 @@ public:
     void setBackStyle(int16_t v);
     int16_t Alignment() const { return alignment_; }
     void setAlignment(int16_t v);
+    /// 0 none, 1 fixed single (a thin dark border inside the label's rectangle).
+    int16_t BorderStyle() const { return borderStyle_; }
+    void setBorderStyle(int16_t v);
     const vb::Font& Font() const { return font_; }
     void setFont(const vb::Font& v);
 
@@ -43,6 +46,7 @@ private:
     OleColor foreColor_ = 0x80000012;
     int16_t backStyle_ = 1;
     int16_t alignment_ = vbLeftJustify;
+    int16_t borderStyle_ = 0;
     vb::Font font_;
 };
 

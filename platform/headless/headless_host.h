@@ -81,6 +81,11 @@ public:
     void clickToolbarButton(vb::Toolbar& bar, const std::string& key);
     /// Chooses a menu item: Click, when it and the menus it sits in are visible and enabled.
     void clickMenu(vb::Menu& menu);
+    /// Presses the shortcut @p keys, written as the menu shows it ("F2", "Ctrl+O"), in
+    /// @p form: the first menu item of the form with that shortcut that can be chosen now
+    /// (as clickMenu chooses it) raises Click. Returns whether an item was chosen; the key
+    /// does nothing else.
+    bool pressShortcut(vb::Form& form, const std::string& keys);
 
     // vb::Host
     void showForm(vb::Form& form, bool modal) override;

@@ -35,4 +35,17 @@ void HeadlessHost::clickToolbarButton(vb::Toolbar& bar, const std::string& key) 
 // above it is visible and enabled.
 void HeadlessHost::clickMenu(vb::Menu& menu) { menu.RaiseClick(); }
 
+// A shortcut works only while its item could be clicked: a hidden or disabled item, or one
+// under a hidden or disabled menu, lets the key pass.
+bool HeadlessHost::pressShortcut(vb::Form& form, const std::string& keys) {
+    if (keys.empty()) return false;
+    for (vb::Control* control : form.Controls()) {
+        auto* item = dynamic_cast<vb::Menu*>(control);
+        if (!item || item->Shortcut() != keys || !item->ReceivesInput()) continue;
+        item->RaiseClick();
+        return true;
+    }
+    return false;
+}
+
 }  // namespace headless

@@ -2,6 +2,8 @@
 // columns and one), the counter state and pictures that go with the player, and the board
 // viewer after the game.
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 

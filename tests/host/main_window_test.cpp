@@ -3,11 +3,14 @@
 
 #include <QApplication>
 #include <QImage>
+#include <algorithm>
 #include <QPixmap>
 #include <string>
 
 #include "host/host_fixture.h"
 #include "platform/forms/bars.h"
+#include "platform/gdi/bitmap.h"
+#include "platform/gdi/picturebox_surface.h"
 #include "shell/Module1.h"
 
 namespace {
@@ -64,7 +67,36 @@ TEST_F(HostTest, CellButtonsLieOverTheCellsAndTheCellsOverTheSheet) {
     EXPECT_EQ(widgetAt(centreOf(form.picDice(5))), &widgetOf(form.picDice(5)));
 }
 
+// What a screen of device pixel ratio @p ratio shows of @p bitmap: its twin at 2 or more.
+const gdi::Bitmap& Shown(const gdi::Bitmap& bitmap, qreal ratio) {
+    return ratio >= 2 && bitmap.twin() ? *bitmap.twin() : bitmap;
+}
+
+// The colour shown at logical pixel @p at of @p bitmap: the top left device pixel of it.
+uint32_t PixelShown(const gdi::Bitmap& bitmap, const QPoint& at, qreal ratio) {
+    const int scale = ratio >= 2 ? 2 : 1;
+    return Shown(bitmap, ratio).pixel(at.x() * scale, at.y() * scale);
+}
+
+// @p widget, grabbed, shows @p bitmap at its top left, pixel for pixel (the twin at 2x);
+// on a mismatch the grab is written as a PNG named after @p name.
+void ExpectShows(QWidget& widget, const gdi::Bitmap& bitmap, qreal ratio, const std::string& name) {
+    ASSERT_TRUE(ratio < 2 || bitmap.twin()) << "no twin to show";
+    const gdi::Bitmap& shown = Shown(bitmap, ratio);
+    const QImage grab = widget.grab().toImage();
+    ASSERT_EQ(grab.size(), widget.size() * ratio);
+    int wrong = 0;
+    for (int y = 0; y < std::min(grab.height(), shown.height()); ++y)
+        for (int x = 0; x < std::min(grab.width(), shown.width()); ++x)
+            if ((grab.pixel(x, y) & 0xFFFFFFu) != shown.pixel(x, y)) ++wrong;
+    if (wrong == 0) return;
+    const std::string png = ::testing::TempDir() + "tolvarin-" + name + "-grab.png";
+    grab.save(QString::fromStdString(png));
+    ADD_FAILURE() << wrong << " pixels differ; see " << png;
+}
+
 TEST_F(HostTest, TheWindowIsPaintedAsDesigned) {
+    form.cmdUp(4).setVisible(false);
     const QImage shot = window().grab().toImage();
     // Kept for a look at the window; the checks below read the picture itself.
     const std::string png = ::testing::TempDir() + "tolvarin-main-window.png";
@@ -72,11 +104,54 @@ TEST_F(HostTest, TheWindowIsPaintedAsDesigned) {
     ASSERT_EQ(shot.size(), window().size() * shot.devicePixelRatio());
     const auto colourAt = [&](const QPoint& inClient) {
         const QPoint at = window().client().mapTo(&window(), inClient) * shot.devicePixelRatio();
-        return shot.pixelColor(at).rgb() & 0xFFFFFFu;
+        return shot.pixel(at) & 0xFFFFFFu;
     };
-    // The green cloth between the third die and the roll area, and a cell button's face.
+    // The green cloth between the third die and the roll area.
     EXPECT_EQ(colourAt({2950 / 15, 6000 / 15}), 0x006000u) << "see " << png;
-    EXPECT_EQ(colourAt(centreOf(form.cmdOblg(6))), 0xF0F0F0u) << "see " << png;
+    // A cell button's face is its picture, centred on it.
+    const vb::CommandButton& button = form.cmdOblg(6);
+    const vb::Picture& face = button.Enabled() ? button.Picture() : button.DisabledPicture();
+    ASSERT_EQ(face.name(), "cellbutton");
+    const QWidget& buttonWidget = widgetOf(button);
+    const QPoint inButton = buttonWidget.rect().center();
+    const QPoint inPicture = inButton - QPoint(buttonWidget.width() - face.bitmap()->width(),
+                                               buttonWidget.height() - face.bitmap()->height()) /
+                                           2;
+    EXPECT_EQ(colourAt(centreOf(button)),
+              PixelShown(*face.bitmap(), inPicture, shot.devicePixelRatio()))
+        << "see " << png;
+    // A cell whose button has gone has a dark edge round its white.
+    const QRect cell = widgetOf(form.lblUp(4)).geometry();
+    EXPECT_EQ(colourAt(cell.topLeft()), 0x646464u) << "see " << png;
+    EXPECT_EQ(colourAt(cell.bottomRight()), 0x646464u) << "see " << png;
+    EXPECT_EQ(colourAt(cell.topLeft() + QPoint(1, 1)), 0xFFFFFFu) << "see " << png;
+    // The row names lie on plain black: nothing shows between them.
+    for (int16_t row = 0; row < kSheetRows; ++row) {
+        SCOPED_TRACE(row);
+        const QWidget& name = widgetOf(form.lblOption(row));
+        const QPoint below = name.mapTo(&window().client(), QPoint(name.width() / 2, name.height()));
+        EXPECT_EQ(colourAt(below), 0u) << "see " << png;
+    }
+}
+
+// Pictures and drawn surfaces show their own pixels at a device pixel ratio of 1, and their
+// 2x twins at 2: sharp, not blown up. CTest runs the host tests at both ratios.
+TEST_F(HostTest, PicturesAndSurfacesShowTheirPixelsAtTheScreensRatio) {
+    const qreal ratio = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") >= 2 ? 2 : 1;
+    const QImage shot = window().grab().toImage();
+    ASSERT_EQ(shot.devicePixelRatio(), ratio);
+    EXPECT_EQ(shot.size(), window().size() * ratio);
+
+    const gdi::Bitmap& die = *form.picDice(2).Picture().bitmap();
+    ASSERT_NE(die.twin(), nullptr);
+    EXPECT_FALSE(*die.twin() == gdi::Doubled(die)) << "the die's twin is only a blow-up";
+    ExpectShows(widgetOf(form.picDice(2)), die, ratio, "die");
+
+    form.picScore.hDC();  // the counter is drawn on from now
+    host.eventDelivered();
+    const gdi::Bitmap* counter = gdi::SurfaceOf(form.picScore);
+    ASSERT_NE(counter, nullptr);
+    ExpectShows(widgetOf(form.picScore), *counter, ratio, "counter");
 }
 
 TEST_F(HostTest, ClicksReachTheGameAsItsEvents) {

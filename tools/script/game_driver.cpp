@@ -3,10 +3,12 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "platform/registry/registry_store.h"
 #include "platform/runtime/app.h"
 #include "platform/runtime/datetime.h"
 #include "platform/runtime/random.h"
 #include "shell/Module1.h"
+#include "shell/settings.h"
 #include "tools/script/game_variables.h"
 
 namespace script {
@@ -49,6 +51,7 @@ GameDriver::GameDriver() : root_(MakeRoot()) {
     // The settings store and the per-user copies of program files live beside the folder.
     setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
     setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
+    registry::SetStorePath((root_ / "config" / "tolvarin" / "registry.txt").string());
     vb::SetFixedNow(vb::DateSerial(kYear, kMonth, kDay) + kNoon);
     host_.setTimeOfDay(kNoon * 24 * 60 * 60);
     globals_.emplace_back("AppFolder", (root_ / "program").string() + "\\");
@@ -87,6 +90,13 @@ void GameDriver::SetGlobal(const std::string& name, const std::string& value) {
     if (name == "AppFolder") SyncAppPath();
 }
 
+void GameDriver::LoadSettings() {
+    Module1::LoadSettings();
+    for (const std::string& name : StoredSettings()) globals_.emplace_back(name, SettingText(name));
+}
+
+void GameDriver::SaveSettings() { Module1::SaveSettings(); }
+
 int FreeDice() {
     int n = 0;
     for (int i = 0; i <= Module1::LastDieIndex && i < 6; ++i)
@@ -123,12 +133,14 @@ bool GameDriver::Roll(const std::vector<int>& faces) {
     return accepted;
 }
 
-bool GameDriver::Click(vb::Control& control) {
+bool GameDriver::Click(vb::Control& control, const std::vector<int>& faces) {
+    ScriptFaces(faces);
     const bool accepted = control.ReceivesInput();
     if (auto* menu = dynamic_cast<vb::Menu*>(&control))
         host_.clickMenu(*menu);
     else
         host_.click(control);
+    vb::ClearScriptedRnd();
     host_.doEvents();
     return accepted;
 }

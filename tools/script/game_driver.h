@@ -42,6 +42,11 @@ class GameDriver {
 
     // Sets the shell's global @p name from @p value now, and again at every later load.
     void SetGlobal(const std::string& name, const std::string& value);
+    // The shell's LoadSettings: the settings it reads stand from now on, also at every later
+    // load, as if the script had set each of them.
+    void LoadSettings();
+    // The shell's SaveSettings: every setting written to the run's own settings store.
+    void SaveSettings();
 
     // Presses and releases the roll area. The free dice land on @p faces in die order
     // (each 1..6, one per free die); with no faces they land where the generator says.
@@ -49,8 +54,9 @@ class GameDriver {
     bool Roll(const std::vector<int>& faces);
     // Types @p ascii into the window; a roll it starts lands on @p faces as Roll's do.
     void Key(int16_t ascii, const std::vector<int>& faces);
-    // Clicks @p control (a menu item is chosen); false when it does not receive input.
-    bool Click(vb::Control& control);
+    // Clicks @p control (a menu item is chosen); false when it does not receive input. A
+    // roll the click starts lands on @p faces as Roll's do.
+    bool Click(vb::Control& control, const std::vector<int>& faces = {});
     // Clicks the toolbar button with key @p key; false when it does not receive input.
     bool ClickToolbar(vb::Toolbar& bar, const std::string& key);
 

@@ -50,7 +50,8 @@ Variable Global(const char* name, const T& ref) {
 }
 
 // The table a script reads from. Arrays of the dice run 0..5, the column flags 1..4, the
-// counter's digits 0..3 (units first), the hint snapshots by row 0..12.
+// counter's digits 0..3 (units first), the hint snapshots and the other player's stored
+// cells by row 0..12 (2000 marks an empty stored cell or total).
 const std::vector<Variable>& Variables() {
     static const std::vector<Variable> table = {
         Elements("diceValues", &F::diceValues, 0, 5),
@@ -102,6 +103,43 @@ const std::vector<Variable>& Variables() {
         Field("counterShown", &F::counterShown),
         Elements("playerFlags", &F::playerFlags, 1, 4),
         Field("otherBoardInitialised", &F::otherBoardInitialised),
+        Elements("storedDown", &F::storedDown, 0, 12),
+        Elements("storedUp", &F::storedUp, 0, 12),
+        Elements("storedRand", &F::storedRand, 0, 12),
+        Elements("storedOblg", &F::storedOblg, 0, 12),
+        Field("storedDownTot1", &F::storedDownTot1),
+        Field("storedDownTot2", &F::storedDownTot2),
+        Field("storedDownTot", &F::storedDownTot),
+        Field("storedUpTot1", &F::storedUpTot1),
+        Field("storedUpTot2", &F::storedUpTot2),
+        Field("storedUpTot", &F::storedUpTot),
+        Field("storedRandTot1", &F::storedRandTot1),
+        Field("storedRandTot2", &F::storedRandTot2),
+        Field("storedRandTot", &F::storedRandTot),
+        Field("storedOblgTot1", &F::storedOblgTot1),
+        Field("storedOblgTot2", &F::storedOblgTot2),
+        Field("storedOblgTot", &F::storedOblgTot),
+        Field("storedRoundIndex", &F::storedRoundIndex),
+        Field("storedNextDownRow", &F::storedNextDownRow),
+        Field("storedNextUpRow", &F::storedNextUpRow),
+        Field("storedRandUpperFilled", &F::storedRandUpperFilled),
+        Field("storedOblgUpperFilled", &F::storedOblgUpperFilled),
+        Elements("storedBonusAwarded", &F::storedBonusAwarded, 1, 4),
+        Elements("storedRandOne", &F::storedRandOne, 0, 12),
+        Field("storedRandOneTot1", &F::storedRandOneTot1),
+        Field("storedRandOneTot2", &F::storedRandOneTot2),
+        Field("storedRandOneTot", &F::storedRandOneTot),
+        Field("storedRoundIndexOne", &F::storedRoundIndexOne),
+        Field("storedRandUpperFilledOne", &F::storedRandUpperFilledOne),
+        Elements("storedBonusAwardedOne", &F::storedBonusAwardedOne, 1, 4),
+        Field("storedPrevGrandTotal", &F::storedPrevGrandTotal),
+        Field("storedPrevPrevGrandTotal", &F::storedPrevPrevGrandTotal),
+        Elements("storedCounterDigits", &F::storedCounterDigits, 0, 3),
+        Elements("storedCounterDigitsStart", &F::storedCounterDigitsStart, 0, 3),
+        Elements("storedCounterDigitsEnd", &F::storedCounterDigitsEnd, 0, 3),
+        Field("storedCounterDigitCount", &F::storedCounterDigitCount),
+        Field("storedCounterDigitCountStart", &F::storedCounterDigitCountStart),
+        Field("storedCounterDigitCountEnd", &F::storedCounterDigitCountEnd),
         Field("rowHighlightCaptured", &F::rowHighlightCaptured),
         Field("gameOver", &F::gameOver),
         Field("statusMarquee", &F::statusMarquee),
@@ -143,15 +181,24 @@ void Assign(bool& ref, const std::string& v) { ref = ParseBool(v); }
 void Assign(int32_t& ref, const std::string& v) { ref = ParseNumber(v); }
 void Assign(std::string& ref, const std::string& v) { ref = v; }
 
+std::string Raw(bool v) { return Text(v); }
+std::string Raw(int32_t v) { return Text(v); }
+std::string Raw(const std::string& v) { return v; }
+
+// A global a script sets: by name, from text; printed as a variable; and as the text that
+// sets it again. `stored`: a setting of the settings store.
 struct Settable {
     std::string name;
+    bool stored;
     std::function<void(const std::string&)> set;
     std::function<std::string()> read;
+    std::function<std::string()> raw;
 };
 
 template <class T>
-Settable Setting(const char* name, T& ref) {
-    return {name, [&ref](const std::string& v) { Assign(ref, v); }, [&ref] { return Text(ref); }};
+Settable Setting(const char* name, T& ref, bool stored = true) {
+    return {name, stored, [&ref](const std::string& v) { Assign(ref, v); },
+            [&ref] { return Text(ref); }, [&ref] { return Raw(ref); }};
 }
 
 // The settings of the registry, the program folder, and the sound switch the window copies
@@ -173,8 +220,8 @@ const std::vector<Settable>& Settables() {
         Setting("WelcomeAtStart", Module1::WelcomeAtStart),
         Setting("SplashAtStart", Module1::SplashAtStart),
         Setting("GridLinesOn", Module1::GridLinesOn),
-        Setting("AppFolder", Module1::AppFolder),
-        Setting("SoundsOn", Module1::SoundsOn),
+        Setting("AppFolder", Module1::AppFolder, false),
+        Setting("SoundsOn", Module1::SoundsOn, false),
     };
     return table;
 }
@@ -183,6 +230,12 @@ const Settable* FindSettable(const std::string& name) {
     for (const Settable& s : Settables())
         if (s.name == name) return &s;
     return nullptr;
+}
+
+std::string AllElements(const Variable& v, const F& form) {
+    std::string text;
+    for (int i = v.first; i <= v.last; ++i) text += (i > v.first ? " " : "") + v.read(form, i);
+    return text;
 }
 
 }  // namespace
@@ -198,8 +251,9 @@ std::optional<std::string> VariableText(const frmTolvarin& form, const std::stri
     for (const Variable& v : Variables()) {
         if (v.name != name) continue;
         if (!v.Indexed() && index >= 0) throw ScriptError(name + " is not an array");
+        if (v.Indexed() && index < 0) return AllElements(v, form);
         if (v.Indexed() && (index < v.first || index > v.last))
-            throw ScriptError(name + " needs an index " + std::to_string(v.first) + " to " +
+            throw ScriptError(name + " has the indexes " + std::to_string(v.first) + " to " +
                               std::to_string(v.last));
         return v.read(form, index);
     }
@@ -222,6 +276,19 @@ std::vector<std::string> SettableGlobals() {
     std::vector<std::string> names;
     for (const Settable& s : Settables()) names.push_back(s.name);
     return names;
+}
+
+std::vector<std::string> StoredSettings() {
+    std::vector<std::string> names;
+    for (const Settable& s : Settables())
+        if (s.stored) names.push_back(s.name);
+    return names;
+}
+
+std::string SettingText(const std::string& name) {
+    const Settable* s = FindSettable(name);
+    if (!s) throw ScriptError("no setting or global named " + name);
+    return s->raw();
 }
 
 }  // namespace script

@@ -15,9 +15,10 @@ namespace script {
 // ScriptError for a name that is no settable global or a value of the wrong kind.
 void SetShellGlobal(const std::string& name, const std::string& value);
 
-// The value of variable @p name, element @p index of an array (-1 for a plain variable),
-// as a script prints it: numbers in decimal, True or False, text in double quotes. Empty
-// when no variable has that name. Throws ScriptError for a missing or bad index.
+// The value of variable @p name, element @p index of an array (-1 for a plain variable, or
+// for every element of an array, blank-separated), as a script prints it: numbers in
+// decimal, True or False, text in double quotes. Empty when no variable has that name.
+// Throws ScriptError for a bad index.
 std::optional<std::string> VariableText(const frmTolvarin& form, const std::string& name,
                                         int index);
 
@@ -25,5 +26,10 @@ std::optional<std::string> VariableText(const frmTolvarin& form, const std::stri
 std::vector<std::string> ReadableVariables();
 // The names a script can set.
 std::vector<std::string> SettableGlobals();
+
+// The settable globals that are settings of the settings store (all but AppFolder and the
+// sound switch), and the text that sets one to its present value.
+std::vector<std::string> StoredSettings();
+std::string SettingText(const std::string& name);
 
 }  // namespace script

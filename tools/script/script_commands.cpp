@@ -1,13 +1,17 @@
 // The commands of the script interpreter.
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <ostream>
 
 #include "game/sheet_text.h"
+#include "platform/media/mci.h"
 #include "platform/media/playsound.h"
+#include "platform/runtime/app.h"
 #include "shell/Module1.h"
 #include "tools/script/control_text.h"
+#include "tools/script/counter_text.h"
 #include "tools/script/game_variables.h"
 #include "tools/script/score_file_text.h"
 #include "tools/script/script_runner.h"
@@ -17,6 +21,9 @@ namespace script {
 namespace {
 
 using Args = ScriptRunner::Args;
+
+// The number a counter picture shows (picScore.Counter).
+constexpr const char* kCounterProperty = "Counter";
 
 int Number(const std::string& word) {
     size_t used = 0;
@@ -34,11 +41,6 @@ int Number(const std::string& word) {
 int NumberOrName(const std::string& word, const std::map<std::string, int>& names) {
     if (auto it = names.find(word); it != names.end()) return it->second;
     return Number(word);
-}
-
-void Expect(const Args& args, size_t least, size_t most, const char* usage) {
-    if (args.words.size() < least || args.words.size() > most)
-        throw ScriptError(std::string("usage: ") + usage);
 }
 
 // NAME, NAME(INDEX) or NAME INDEX; an index that is no number is a key ("tbUndo").
@@ -92,19 +94,48 @@ std::string SoundName(const std::string& path) {
     return name;
 }
 
+// The media commands as sent, the program folder written as {App.Path} so that the text
+// does not depend on the run's temporary folder.
+std::string MediaLine(std::string command) {
+    const std::string folder = vb::App().Path;
+    for (size_t at; !folder.empty() && (at = command.find(folder)) != std::string::npos;)
+        command.replace(at, folder.size(), "{App.Path}");
+    return "media: " + command + "\n";
+}
+
 }  // namespace
+
+void Expect(const Args& args, size_t least, size_t most, const char* usage) {
+    if (args.words.size() < least || args.words.size() > most)
+        throw ScriptError(std::string("usage: ") + usage);
+}
+
+// NAME[(INDEX)][.PROPERTY] of a control of @p form.
+std::string ControlValue(vb::Form& form, const std::string& reference) {
+    const size_t close = reference.find(')');
+    const size_t dot = reference.find('.', close == std::string::npos ? 0 : close);
+    const std::string property = dot == std::string::npos ? "" : reference.substr(dot + 1);
+    return ControlProperty(FindControl(form, ParseRef(reference.substr(0, dot), nullptr)),
+                           property);
+}
 
 void ScriptRunner::Roll(const Args& args) {
     if (!driver_.Roll(Faces(args.words))) out_ << "refused: roll\n";
 }
 
+// "click NAME [INDEX] [rolls FACES...]": the faces are those of a roll the click starts.
 void ScriptRunner::Click(const Args& args) {
-    Expect(args, 1, 2, "click NAME [INDEX]");
-    const ControlRef ref = ParseRef(args.words[0], args.words.size() > 1 ? &args.words[1] : nullptr);
+    const auto rolls = std::find(args.words.begin(), args.words.end(), "rolls");
+    const std::vector<std::string> target(args.words.begin(), rolls);
+    const std::vector<int> faces =
+        rolls == args.words.end() ? std::vector<int>{} : Faces({rolls + 1, args.words.end()});
+    if (target.empty() || target.size() > 2 || (rolls != args.words.end() && faces.empty()))
+        throw ScriptError("usage: click NAME [INDEX] [rolls FACES...]");
+    const ControlRef ref = ParseRef(target[0], target.size() > 1 ? &target[1] : nullptr);
     frmTolvarin& form = driver_.Form();
     const bool accepted = ref.name == form.Toolbar2.Name() && !ref.index.empty()
                               ? driver_.ClickToolbar(form.Toolbar2, ref.index)
-                              : driver_.Click(FindControl(form, ref));
+                              : driver_.Click(FindControl(form, ref), faces);
     if (!accepted) out_ << "refused: click " << ref.Written() << "\n";
 }
 
@@ -129,19 +160,24 @@ void ScriptRunner::MsgBox(const Args& args) {
     driver_.Host().answerMsgBox(static_cast<int16_t>(answer));
 }
 
-// The click runs inside the modal window's own loop; a control the window does not have is
-// reported against the line that queued it.
+// The click runs inside the modal window's own loop, after the window's controls named
+// after the wait are printed; a control the window does not have is reported against the
+// line that queued it.
 void ScriptRunner::Modal(const Args& args) {
-    Expect(args, 2, 3, "modal FORM CONTROL [MS]");
+    if (args.words.size() < 2) throw ScriptError("usage: modal FORM CONTROL [MS] [PRINT...]");
     const ControlRef ref = ParseRef(args.words[1], nullptr);
-    const int wait = args.words.size() > 2 ? Number(args.words[2]) : 0;
+    const bool waits = args.words.size() > 2 && IsNumber(args.words[2]);
+    const int wait = waits ? Number(args.words[2]) : 0;
+    const std::vector<std::string> prints(args.words.begin() + (waits ? 3 : 2), args.words.end());
     const std::string formName = args.words[0];
     const int queuedAt = line_;
-    driver_.Host().onModal(formName, [this, ref, wait, formName, queuedAt](vb::Form& form) {
+    driver_.Host().onModal(formName, [=, this](vb::Form& form) {
         PrintNewMessageBoxes();
         if (wait > 0) driver_.Host().advance(wait);
         vb::Control* control = nullptr;
         try {
+            for (const std::string& p : prints)
+                out_ << formName << "." << p << " = " << ControlValue(form, p) << "\n";
             control = &FindControl(form, ref);
         } catch (const ScriptError& e) {
             modalFailure_ = "line " + std::to_string(queuedAt) + ": " + e.what();
@@ -188,7 +224,12 @@ std::string ScriptRunner::PrintedValue(const std::string& reference) {
         if (!property.empty()) throw ScriptError(ref.name + " is a variable, not a control");
         return *text;
     }
-    return ControlProperty(FindControl(form, ref), property);
+    if (property == kCounterProperty) {
+        auto* picture = dynamic_cast<vb::PictureBox*>(&FindControl(form, ref));
+        if (!picture) throw ScriptError(ref.Written() + " is no picture box");
+        return CounterText(form, *picture);
+    }
+    return ControlValue(form, reference);
 }
 
 void ScriptRunner::Print(const Args& args) {
@@ -216,6 +257,13 @@ void ScriptRunner::Sounds(const Args& args) {
         line += (line.empty() ? " " : ", ") + SoundName(r.path) +
                 ((r.flags & win::SND_ASYNC) ? " async" : " sync");
     out_ << "sounds:" << (line.empty() ? " none" : line) << "\n";
+}
+
+void ScriptRunner::Media(const Args& args) {
+    Expect(args, 0, 0, "media");
+    const std::vector<std::string> commands = media::TakeMciCommands();
+    if (commands.empty()) out_ << "media: none\n";
+    for (const std::string& c : commands) out_ << MediaLine(c);
 }
 
 void ScriptRunner::Time(const Args& args) {

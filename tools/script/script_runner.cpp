@@ -57,10 +57,11 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
          "Presses and releases the roll area. The free dice land on FACES in die order (one "
          "per free die, 1..6; \"3 3 5 6 1\" or \"33561\"); without faces they land at random.",
          true, &R::Roll},
-        {"click", "NAME [INDEX]",
+        {"click", "NAME [INDEX] [rolls FACES...]",
          "Clicks a control of the main window (NAME(INDEX) works too); a menu item is "
          "chosen; \"click Toolbar2 KEY\" clicks a toolbar button. A control that does not "
-         "take input now prints \"refused: ...\".",
+         "take input now prints \"refused: ...\". A roll the click starts (\"Next "
+         "Player\") lands on FACES as with roll.",
          true, &R::Click},
         {"key", "CODE [FACES...]",
          "Types a character into the main window: a number, Enter or Space. A roll it starts "
@@ -71,9 +72,11 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
         {"msgbox", "ANSWER",
          "Queues the answer to the next message box: a number, OK, Cancel, Yes or No.", false,
          &R::MsgBox},
-        {"modal", "FORM CONTROL [MS]",
+        {"modal", "FORM CONTROL [MS] [PRINT...]",
          "Queues a click on CONTROL (NAME or NAME(INDEX)) of window FORM for the next time it "
-         "is shown modally, after MS milliseconds on the clock (default 0).",
+         "is shown modally, after MS milliseconds on the clock (default 0). Before the click "
+         "it prints each PRINT, a control of FORM as with print (\"lblWiner\", "
+         "\"cmdClose.Enabled\").",
          false, &R::Modal},
         {"set", "NAME VALUE",
          "Sets a setting or global of the shell (True/False, a number, or the rest of the "
@@ -85,9 +88,9 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
          "window loads before the first command that needs it.",
          false, &R::Load},
         {"print", "NAME[(INDEX)][.PROPERTY]...",
-         "Prints a game variable, or a control's property (Caption by default; a status-bar "
-         "panel StatusBar1(N) its Text, a toolbar button Toolbar2(KEY) its Enabled state, "
-         "frmTolvarin the window's Caption).",
+         "Prints a game variable (an array without INDEX: all its elements), or a control's "
+         "property (Caption by default; a status-bar panel StatusBar1(N) its Text, a toolbar "
+         "button Toolbar2(KEY) its Enabled state, frmTolvarin the window's Caption).",
          true, &R::Print},
         {"sheet", "", "Prints the whole score sheet with its hints, totals and grand total.",
          true, &R::Sheet},
@@ -97,6 +100,23 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
          false, &R::Scores},
         {"sounds", "", "Prints the sound effects asked for since the last call, sync or async.",
          false, &R::Sounds},
+        {"media", "",
+         "Prints the media command strings sent since the last call, one a line, the program "
+         "folder written as {App.Path}.",
+         false, &R::Media},
+        {"registry", "NAME...",
+         "Prints settings value NAME as it is stored: its type, its size and its bytes "
+         "(\\0 a zero byte), or \"missing\".",
+         false, &R::Registry},
+        {"regset", "NAME TYPE [HEXBYTES...]",
+         "Stores settings value NAME with TYPE (REG_SZ, REG_DWORD, ... or a number) and the "
+         "bytes given in hex (\"35 00 78\" or \"350078\"), exactly as given.",
+         false, &R::RegSet},
+        {"loadsettings", "",
+         "Runs the shell's LoadSettings; the settings it reads stand also at every later "
+         "load, as if set.",
+         false, &R::LoadSettings},
+        {"savesettings", "", "Runs the shell's SaveSettings.", false, &R::SaveSettings},
         {"time", "", "Prints the virtual clock in milliseconds.", false, &R::Time},
         {"echo", "TEXT", "Prints TEXT.", false, &R::Echo},
     };
@@ -161,15 +181,18 @@ std::string ScriptRunner::Help() {
     h << "Usage: tolvarin-script [SCRIPT]\n"
          "Runs the game's main window headless from a line script (standard input without\n"
          "SCRIPT), one command a line; \"#\" begins a comment. The program folder is a fresh\n"
-         "folder under $TMPDIR (unless AppFolder is set), the date is 1/15/2026. An unknown\n"
-         "command, a bad argument, a dialog nothing was queued for or a missing control\n"
-         "prints \"error: line N: ...\" and ends the run with status 1.\n\nCommands:\n";
+         "folder under $TMPDIR (unless AppFolder is set), the settings store a fresh file\n"
+         "beside it, and the date is 1/15/2026. An unknown command, a bad argument, a dialog\n"
+         "nothing was queued for or a missing control prints \"error: line N: ...\" and ends\n"
+         "the run with status 1.\n\nCommands:\n";
     for (const Command& c : Commands())
         h << "  " << c.name << (*c.usage ? " " : "") << c.usage << "\n"
           << Wrapped(Words(c.help), "      ");
     h << "\nVariables (print):\n" << Wrapped(ReadableVariables(), "  ");
     h << "Settings and globals (set):\n" << Wrapped(SettableGlobals(), "  ");
     h << "Control properties (print):\n" << Wrapped(ControlPropertyNames(), "  ");
+    h << "  Counter: the number a counter picture (picScore, picPlayer1Score,\n"
+         "  picPlayer2Score) shows, read from its pixels; \"(blank)\" for none.\n";
     return h.str();
 }
 

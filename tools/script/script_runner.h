@@ -49,6 +49,11 @@ class ScriptRunner {
     void Sheet(const Args& args);
     void Scores(const Args& args);
     void Sounds(const Args& args);
+    void Media(const Args& args);
+    void Registry(const Args& args);
+    void RegSet(const Args& args);
+    void LoadSettings(const Args& args);
+    void SaveSettings(const Args& args);
     void Time(const Args& args);
     void Echo(const Args& args);
     std::string PrintedValue(const std::string& reference);
@@ -71,5 +76,8 @@ class ScriptRunner {
     // otherwise swallow: "line N: ...".
     std::string modalFailure_;
 };
+
+// Throws the usage line @p usage unless @p args has @p least to @p most words.
+void Expect(const ScriptRunner::Args& args, size_t least, size_t most, const char* usage);
 
 }  // namespace script

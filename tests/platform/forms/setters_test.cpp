@@ -48,6 +48,7 @@ const SetterCase kSetterCases[] = {
     {"Label.ForeColor", [](Sheet& s) { s.lbl.setForeColor(vb::vbRed); }, "control lbl Colour"},
     {"Label.BackStyle", [](Sheet& s) { s.lbl.setBackStyle(0); }, "control lbl Colour"},
     {"Label.Alignment", [](Sheet& s) { s.lbl.setAlignment(vb::vbCenter); }, "control lbl Other"},
+    {"Label.BorderStyle", [](Sheet& s) { s.lbl.setBorderStyle(1); }, "control lbl Other"},
     {"Label.Font",
      [](Sheet& s) {
          vb::Font f;

@@ -1,0 +1,115 @@
+// The main window's commands: the Game menu's top scores and exit, the toolbar's buttons,
+// and the hint and sound-effect switches, each shown by its pairs of menu items and, for
+// sound, the toolbar's picture. The switches change only the settings variables; they reach
+// the registry when the settings are saved.
+
+#include <string_view>
+
+#include "dialogs/frmScores2.h"
+#include "game/frmTolvarin.h"
+#include "shell/Module1.h"
+#include "shell/sound.h"
+
+namespace {
+
+using F = frmTolvarin;
+
+// What each toolbar button does, by its key. A key not listed does nothing.
+struct ToolbarCommand {
+    std::string_view key;
+    void (F::*run)();
+};
+constexpr ToolbarCommand kToolbarCommands[] = {
+    {"tbNew", &F::mnuNewGame_Click},     {"tbUndo", &F::mnuUndoUndo_Click},
+    {"tbRedo", &F::mnuUndoRedo_Click},   {"tbHint", &F::ShowHintOnRequest},
+    {"tbSound", &F::ToggleSoundEffects}, {"tbBGmusic", &F::ToggleMusic},
+    {"tbExit", &F::mnuGameExit_Click},
+};
+
+}  // namespace
+
+void frmTolvarin::ShowSwitchItems(vb::Menu& onItem, vb::Menu& onTwin, vb::Menu& offItem,
+                                  vb::Menu& offTwin, bool on) {
+    onItem.setVisible(on);
+    onTwin.setVisible(!on);
+    offItem.setVisible(!on);
+    offTwin.setVisible(on);
+}
+
+void frmTolvarin::mnuScores_Click() {
+    Module1::OpenedFromMain = true;
+    Module1::ShowScoreResult = false;
+    vb::Default<frmScores2>().Show(vb::vbModal, this);
+}
+
+// Asking, saving and tidying up are the closing's.
+void frmTolvarin::mnuGameExit_Click() { Unload(); }
+
+void frmTolvarin::mnuHintsByRequest2_Click() {
+    hintsAlways = false;
+    Module1::HintsAlwaysSetting = false;
+    UpdateHintDisplay();
+    Toolbar2.Buttons("tbHint").setEnabled(true);
+    ShowSwitchItems(mnuHintsAllways, mnuHintsAllways2, mnuHintsByRequest, mnuHintsByRequest2,
+                    false);
+}
+
+// During a game the hints of the dice on the table show at once.
+void frmTolvarin::mnuHintsAllways2_Click() {
+    if (Module1::GameStarted) ComputeHints();
+    hintsAlways = true;
+    Module1::HintsAlwaysSetting = true;
+    UpdateHintDisplay();
+    Toolbar2.Buttons("tbHint").setEnabled(false);
+    ShowSwitchItems(mnuHintsAllways, mnuHintsAllways2, mnuHintsByRequest, mnuHintsByRequest2,
+                    true);
+    if (Module1::SoundsOn) Module1::PlayWave("hint");
+}
+
+void frmTolvarin::mnuSoundsOn2_Click() {
+    Module1::SoundsOn = true;
+    Module1::SoundSetting = true;
+    Toolbar2.Buttons("tbSound").setImage(kSoundOnPicture);
+    ShowSwitchItems(mnuSoundsOn, mnuSoundsOn2, mnuSoundsOff, mnuSoundsOff2, true);
+}
+
+void frmTolvarin::mnuSoundsOff2_Click() {
+    Module1::SoundsOn = false;
+    Module1::SoundSetting = false;
+    Toolbar2.Buttons("tbSound").setImage(kSoundOffPicture);
+    ShowSwitchItems(mnuSoundsOn, mnuSoundsOn2, mnuSoundsOff, mnuSoundsOff2, false);
+}
+
+void frmTolvarin::Toolbar2_ButtonClick(vb::ToolbarButton& Button) {
+    for (const ToolbarCommand& command : kToolbarCommands)
+        if (Button.Key() == command.key) {
+            (this->*command.run)();
+            return;
+        }
+}
+
+// A roll makes one hint available; the click that uses it, or a click while hints are
+// always shown, leaves none for the rest of the roll.
+void frmTolvarin::ShowHintOnRequest() {
+    if (hintAvailable && !hintsAlways) {
+        hintRequested = true;
+        ComputeHints();
+        UpdateHintDisplay();
+        if (Module1::SoundsOn) Module1::PlayWave("hint");
+    }
+    hintAvailable = false;
+}
+
+void frmTolvarin::ToggleSoundEffects() {
+    if (Module1::SoundsOn)
+        mnuSoundsOff2_Click();
+    else
+        mnuSoundsOn2_Click();
+}
+
+void frmTolvarin::ToggleMusic() {
+    if (Module1::MusicOn)
+        mnuMusicOff2_Click();
+    else
+        mnuMusicOn2_Click();
+}
