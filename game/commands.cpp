@@ -61,8 +61,7 @@ void frmTolvarin::mnuHintsAllways2_Click() {
     Module1::HintsAlwaysSetting = true;
     UpdateHintDisplay();
     Toolbar2.Buttons("tbHint").setEnabled(false);
-    ShowSwitchItems(mnuHintsAllways, mnuHintsAllways2, mnuHintsByRequest, mnuHintsByRequest2,
-                    true);
+    ShowSwitchItems(mnuHintsAllways, mnuHintsAllways2, mnuHintsByRequest, mnuHintsByRequest2, true);
     if (Module1::SoundsOn) Module1::PlayWave("hint");
 }
 

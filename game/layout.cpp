@@ -201,6 +201,9 @@ void ShowSwitches(F& f) {
     if (Module1::HintsAlwaysSetting) f.hintsAlways = true;
     ShowSwitch(f.mnuHintsAllways, f.mnuHintsAllways2, f.mnuHintsByRequest, f.mnuHintsByRequest2,
                Module1::HintsAlwaysSetting);
+    // The hint button serves only while hints are on request; the switch keeps it in step
+    // from here on.
+    f.Toolbar2.Buttons("tbHint").setEnabled(!Module1::HintsAlwaysSetting);
     ShowSwitch(f.mnuSoundsOn, f.mnuSoundsOn2, f.mnuSoundsOff, f.mnuSoundsOff2,
                Module1::SoundSetting);
     Module1::SoundsOn = Module1::SoundSetting;

@@ -1,6 +1,7 @@
 #include "platform/forms/control.h"
 
 #include "platform/forms/form.h"
+#include "platform/user32/capture.h"
 
 namespace vb {
 
@@ -80,8 +81,10 @@ void Control::RaiseMouseDown(int16_t button, int16_t shift, float x, float y) {
     handler(button, shift, x, y);
 }
 
+// A control that holds the mouse capture is sent every move, even once it has been hidden
+// or disabled, so that it can see the pointer leave and let the capture go.
 void Control::RaiseMouseMove(int16_t button, int16_t shift, float x, float y) {
-    if (!MouseMove || !ReceivesInput()) return;
+    if (!MouseMove || (!ReceivesInput() && win::GetCapture() != hWnd())) return;
     auto handler = MouseMove;
     handler(button, shift, x, y);
 }

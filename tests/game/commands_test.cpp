@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -67,8 +68,8 @@ protected:
                Shown({&f.mnuHintsByRequest, &f.mnuHintsByRequest2, &f.mnuHintsAllways,
                       &f.mnuHintsAllways2}) +
                " | tbHint " + Flag(bar.Buttons("tbHint").Enabled()) + ", column " +
-               Flag(f.lblTip(0).Visible()) + "\nsound on " + Flag(Module1::SoundsOn) +
-               " setting " + Flag(Module1::SoundSetting) + " | " +
+               Flag(f.lblTip(0).Visible()) + "\nsound on " + Flag(Module1::SoundsOn) + " setting " +
+               Flag(Module1::SoundSetting) + " | " +
                Shown({&f.mnuSoundsOn, &f.mnuSoundsOn2, &f.mnuSoundsOff, &f.mnuSoundsOff2}) +
                " | picture " + std::to_string(bar.Buttons("tbSound").Image()) + "\nmusic on " +
                Flag(Module1::MusicOn) + " | " +
@@ -129,8 +130,8 @@ TEST_F(CommandsTest, EachSwitchShowsItsStateInThePairsAndTheToolbar) {
     for (const SwitchCase& c : kSwitchCases) {
         SCOPED_TRACE(c.action);
         StartWith(c.hints, c.sound, c.music);
-        ASSERT_EQ(Switches(), std::string(kHintsState[c.hints]) + kSoundState[c.sound] +
-                                  kMusicState[c.music]);
+        ASSERT_EQ(Switches(),
+                  std::string(kHintsState[c.hints]) + kSoundState[c.sound] + kMusicState[c.music]);
         Act(c.action);
         EXPECT_EQ(Switches(), std::string(kHintsState[c.wantHints]) + kSoundState[c.wantSound] +
                                   kMusicState[c.wantMusic]);
@@ -146,9 +147,12 @@ struct RouteCase {
 };
 
 const RouteCase kRouteCases[] = {
-    {"toolbar tbNew", "Quit this Game?"},        {"shortcut F2", "Quit this Game?"},
-    {"toolbar tbExit", "Exit Tolvarin?"},        {"menu mnuGameExit", "Exit Tolvarin?"},
-    {"shortcut Ctrl+X", "Exit Tolvarin?"},       {"menu mnuScores", "frmScores2 without result"},
+    {"toolbar tbNew", "Quit this Game?"},
+    {"shortcut F2", "Quit this Game?"},
+    {"toolbar tbExit", "Exit Tolvarin?"},
+    {"menu mnuGameExit", "Exit Tolvarin?"},
+    {"shortcut Ctrl+X", "Exit Tolvarin?"},
+    {"menu mnuScores", "frmScores2 without result"},
     {"shortcut Ctrl+H", "frmScores2 without result"},
 };
 

@@ -336,6 +336,7 @@ std::string SwitchesText(frmTolvarin& f) {
         if (m->Visible()) text += m->Name() + " ";
     text += "sound " + std::to_string(f.Toolbar2.Buttons("tbSound").Image());
     text += " music " + std::to_string(f.Toolbar2.Buttons("tbBGmusic").Image());
+    text += f.Toolbar2.Buttons("tbHint").Enabled() ? " hint button" : "";
     return text + (Module1::SoundsOn ? " SoundsOn" : " SoundsOff");
 }
 
@@ -351,13 +352,13 @@ TEST_F(Layout, MenuPairsAndToolbarPicturesFollowTheSettings) {
          "mnuMusicOff sound 5 music 10 SoundsOn"},
         {false, false, true,
          "mnuHintsByRequest mnuHintsAllways2 mnuSoundsOn2 mnuSoundsOff mnuMusicOn "
-         "mnuMusicOff2 sound 8 music 9 SoundsOff"},
+         "mnuMusicOff2 sound 8 music 9 hint button SoundsOff"},
         {true, false, true,
          "mnuHintsByRequest2 mnuHintsAllways mnuSoundsOn2 mnuSoundsOff mnuMusicOn "
          "mnuMusicOff2 sound 8 music 9 SoundsOff"},
         {false, true, false,
          "mnuHintsByRequest mnuHintsAllways2 mnuSoundsOn mnuSoundsOff2 mnuMusicOn2 "
-         "mnuMusicOff sound 5 music 10 SoundsOn"},
+         "mnuMusicOff sound 5 music 10 hint button SoundsOn"},
     };
     form.Load();
     for (const Case& c : cases) {

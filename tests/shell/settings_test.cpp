@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -146,6 +148,13 @@ TEST_F(Settings, SaveWritesEveryValueAsTextWithoutATerminatingZero) {
         EXPECT_EQ(Stored(name), text) << name;
         EXPECT_EQ(registry::GetValue(kFullKey, name)->type, win::REG_SZ) << name;
     }
+    std::ifstream file(registry::StorePath());
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Tolvarin\\Tolvarin2.2]\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\nPlayer1\t1\tPlayer%201\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nBGMusicVolume\t1\t730\n"), std::string::npos) << text;
+
     ResetModule1();
     LoadSettings();
     EXPECT_EQ(MusicVolume, 730);

@@ -6,6 +6,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/recording_host.h"
+#include "platform/user32/capture.h"
 
 namespace {
 
@@ -116,6 +117,22 @@ TEST(Events, AHandlerMayRewireItsOwnEvent) {
     f.cmdRoll.RaiseClick();
     f.cmdRoll.RaiseClick();
     EXPECT_EQ(calls, 1);
+}
+
+// The holder of the capture still sees the pointer move after it has been hidden, and only
+// moves: a hidden control is never clicked.
+TEST(Events, TheCaptureHolderGetsMovesWhileHidden) {
+    RecordingHost host;
+    Board f;
+    f.Show();
+    f.cmdRoll.setVisible(false);
+    f.cmdRoll.RaiseMouseMove(0, 0, 1, 1);
+    win::SetCapture(f.cmdRoll.hWnd());
+    f.cmdRoll.RaiseMouseMove(0, 0, 1, 1);
+    f.cmdRoll.RaiseClick();
+    win::ReleaseCapture();
+    f.cmdRoll.RaiseMouseMove(0, 0, 1, 1);
+    EXPECT_EQ(f.events, Lines{"MouseMove"});
 }
 
 }  // namespace
