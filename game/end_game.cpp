@@ -37,11 +37,9 @@ void ReportScoreFileError(int number, const std::string& path) {
                vb::vbInformation, "Open scores");
 }
 
-// The name of the player at the board: status panel 1 names the second player while the
-// second board is shown.
-std::string PlayerOfShownBoard(frmTolvarin& f) {
-    if (Module1::NumPlayers == 2 && f.StatusBar1.Panels(1).Text() != Module1::Player1Name)
-        return Module1::Player2Name;
+// The name of the player at the board: the player flags say whose board is shown.
+std::string PlayerOfShownBoard(const frmTolvarin& f) {
+    if (Module1::NumPlayers == 2 && f.SecondBoardShown()) return Module1::Player2Name;
     return Module1::Player1Name;
 }
 

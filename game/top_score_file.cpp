@@ -180,13 +180,16 @@ void MakeFolderOf(std::string_view path) {
 }
 }  // namespace
 
-// The new table is made whole in memory and then put in place of the old file in one step.
+// The new table is made whole in memory and then put in place of the old file in one step;
+// then the file gets the hidden attribute, and only that one (a read-only table becomes
+// writable again).
 int32_t EnterScore(std::string_view path, const ScoreRecord& entry) {
     MakeFolderOf(path);
     std::vector<ScoreRecord> table;
     if (vb::FileExists(path)) table = TableEntries(vb::ReadWholeFile(path));
     const int32_t rank = Insert(table, entry);
     vb::ReplaceFileAtomically(path, FileBytes(table));
+    vb::SetAttr(path, vb::vbHidden);
     return rank;
 }
 

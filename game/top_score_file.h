@@ -74,8 +74,8 @@ std::vector<uint8_t> FileBytes(const std::vector<ScoreRecord>& table);
 
 // Enters @p entry into the table file @p path (a missing file starts empty, a missing
 // "scores" folder is made) and returns its place, or -1. The file is replaced whole, so a
-// failure leaves the old table as it was. Raises the run-time error of a failed read or
-// write.
+// failure leaves the old table as it was, and then carries the hidden attribute alone.
+// Raises the run-time error of a failed read or write.
 int32_t EnterScore(std::string_view path, const ScoreRecord& entry);
 
 // The 20 places of the table file @p path as stored; records past the end of the file read

@@ -214,13 +214,10 @@ void OfferCellsAgain(F& f) {
     if (f.announceKeptForUndo) Offer(f.cmdOblg(f.selectedRow));
 }
 
-// The first player's total stands on the left, whichever player is at the board.
+// The first player's total stands on the left, whichever player is at the board (the
+// player flags say which, also when both players have the same name).
 void ShowPlayersTotals(F& f) {
-    if (Module1::NumPlayers != 2) return;
-    const bool secondAtBoard = f.Caption() == "Tolvarin - " + Module1::Player2Name;
-    const int32_t first = secondAtBoard ? f.otherPlayerTotal : f.grandTotal;
-    const int32_t second = secondAtBoard ? f.grandTotal : f.otherPlayerTotal;
-    f.StatusBar1.Panels(3).setText(vb::CStr(first) + " : " + vb::CStr(second));
+    if (Module1::NumPlayers == 2) f.ShowTotalsInStatus();
 }
 
 // A placement that lowered the grand total (a negative (Max-Min)xOnes line), or totals

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <memory>
@@ -13,6 +14,7 @@
 
 #include "game/frmTolvarin.h"
 #include "platform/headless/headless_host.h"
+#include "platform/user32/cursors.h"
 #include "shell/Module1.h"
 
 namespace {
@@ -370,6 +372,31 @@ TEST_F(Layout, MenuPairsAndToolbarPicturesFollowTheSettings) {
         form.SetControls();
         EXPECT_EQ(SwitchesText(form), c.want);
     }
+}
+
+// The window takes "base.cur" from the program folder as the class cursor and keeps the one
+// it replaces; without the file the handle is null and the class cursor is set all the same.
+TEST_F(Layout, TheClassCursorComesFromTheProgramFolder) {
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / "layout-cursor";
+    std::filesystem::create_directories(folder);
+    const std::string bin = std::string(TOLVARIN_BIN_DIR);
+    win::SetClassWord(0, win::GCL_HCURSOR, win::kArrowCursor);
+
+    Module1::AppFolder = folder.string() + "\\";
+    Fresh().Load();
+    EXPECT_EQ(Module1::hBaseCursor, 0);
+    EXPECT_EQ(Module1::hOldClassCursor, win::kArrowCursor);
+    EXPECT_EQ(win::ClassCursor(), 0);
+
+    std::filesystem::copy_file(bin + "/base.cur", folder / "base.cur",
+                               std::filesystem::copy_options::overwrite_existing);
+    Fresh().Load();
+    EXPECT_NE(Module1::hBaseCursor, 0);
+    EXPECT_EQ(win::ClassCursor(), Module1::hBaseCursor);
+    EXPECT_TRUE(win::CursorPicture(Module1::hBaseCursor));
+    win::SetClassWord(0, win::GCL_HCURSOR, win::kArrowCursor);
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(Layout, HintsAlwaysIsSetByTheSettingButNeverCleared) {

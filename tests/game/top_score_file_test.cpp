@@ -178,6 +178,16 @@ TEST_F(TopScoreFileTest, RecordsPastTheTableAreNoEntries) {
     EXPECT_EQ(e.file, FileText(TableFileOf(FullTable(400, 10))));
 }
 
+// The written table carries the hidden attribute alone: one made read-only elsewhere can be
+// written again afterwards.
+TEST_F(TopScoreFileTest, TheWrittenTableKeepsNoReadOnlyAttribute) {
+    folder.Write(kTable1, TableFileOf({{"Ann", 250, "1/1/2026"}}));
+    const fs::path file = folder / kTable1;
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(Enter("Bob", 300).rank, 1);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::owner_write);
+}
+
 TEST_F(TopScoreFileTest, AFailedWriteLeavesTheOldTableWhole) {
     const std::vector<uint8_t> before = TableFileOf({{"Ann", 250, "1/1/2026"}});
     folder.Write(kTable1, before);

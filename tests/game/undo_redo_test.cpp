@@ -205,6 +205,30 @@ TEST_F(UndoRedoTest, LeavesTheRollAreaOffAfterAThreeRollTurn) {
     EXPECT_EQ(DiceText(), "5 1 2 3 4 6");
 }
 
+// Two players: panel 3 keeps the first player's total on the left, as the player flags say
+// whose board is shown, also when both players have the same name.
+TEST_F(UndoRedoTest, KeepsTheFirstPlayersTotalOnTheLeftForPlayersOfOneName) {
+    Module1::NumPlayers = 2;
+    Module1::Player1Name = Module1::Player2Name = "Ann";
+    Reload();
+    form.setCaption("Tolvarin - Ann");
+    form.otherPlayerTotal = 95;
+    const struct {
+        bool secondBoard;
+        const char *placed, *undone;
+    } cases[] = {{false, "40 : 95", "0 : 95"}, {true, "95 : 40", "95 : 0"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.secondBoard ? "second board" : "first board");
+        form.playerFlags = {false, c.secondBoard, c.secondBoard, c.secondBoard, c.secondBoard};
+        Roll("6 6 6 6 6 2");
+        Place(form.cmdRand(rowThreeOfAKind));
+        ASSERT_EQ(form.StatusBar1.Panels(3).Text(), c.placed);
+        Undo();
+        EXPECT_EQ(form.StatusBar1.Panels(3).Text(), c.undone);
+        EXPECT_FALSE(form.cmdNextPlayer.Visible());
+    }
+}
+
 // A placement whose count still waits for its timer has drawn nothing: undo calls the count
 // off and the counter keeps showing the total of before.
 TEST_F(UndoRedoTest, CallsOffACountStillWaitingForItsTimer) {
@@ -247,4 +271,46 @@ TEST_F(UndoRedoTest, StaysOffOnceEndGameHasEnteredTheBoard) {
     EXPECT_EQ(TurnText(), "round 13, roll 0, undo off, redo off");
 }
 
+}  // namespace
+
+namespace {
+class ScratchCounter : public UndoRedoTest {
+protected:
+    bool ShowsGrandTotal() {
+        const gdi::Bitmap shown = *gdi::SurfaceOf(form.picScore);
+        form.prevGrandTotal = form.grandTotal + 1;
+        form.RollScoreCounter();
+        return shown == *gdi::SurfaceOf(form.picScore);
+    }
+};
+TEST_F(ScratchCounter, PendingThenRedo) {
+    Roll("3 3 3 5 5 1");
+    Place(form.cmdRand(rowThreeOfAKind));
+    Roll("4 4 4 6 6 1");
+    host.click(form.cmdRand(rowFullHouse));
+    Undo();
+    Redo();
+    host.advance(1000);
+    printf("grand %d redo-shows-right %d\n", form.grandTotal, ShowsGrandTotal());
+}
+TEST_F(ScratchCounter, DialogUndo) {
+    endgame_test::TempAppFolder folder;
+    std::filesystem::create_directories(folder / "scores");
+    const std::vector<std::string> full(13, "1");
+    HideAllCellButtons();
+    Preset(colDown, full, "6", "0", "11");
+    Preset(colUp, full, "6", "0", "11");
+    std::vector<std::string> rand = full;
+    rand[rowFullHouse] = "";
+    Preset(colRand, rand, "6", "0", "10");
+    Preset(colOblg, full, "6", "0", "11");
+    form.nextDownRow = 13; form.nextUpRow = -1; form.roundIndex = 51; form.grandTotal = 43;
+    form.prevGrandTotal = 44; form.RollScoreCounter(); // show 43
+    host.onModal("frmEndGame", [this](vb::Form& w) { host.click(static_cast<frmEndGame&>(w).cmdUndo); });
+    Roll("2 2 2 5 5 5");
+    host.click(form.cmdRand(rowFullHouse));
+    host.advance(1000);
+    printf("after dialog undo: %s grand %d buf0==score %d\n", UndoRedo().c_str(), form.grandTotal,
+           *gdi::SurfaceOf(form.picBuffer(0)) == *gdi::SurfaceOf(form.picScore));
+}
 }  // namespace
