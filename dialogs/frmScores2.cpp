@@ -4,7 +4,10 @@
 #include "game/top_score_file.h"
 #include "platform/files/paths.h"
 #include "platform/forms/msgbox.h"
+#include "platform/media/mci.h"
+#include "platform/runtime/app.h"
 #include "platform/runtime/conversions.h"
+#include "platform/runtime/strings.h"
 #include "platform/runtime/errors.h"
 #include "shell/Module1.h"
 
@@ -126,20 +129,36 @@ void frmScores2::LoadScoresTable() {
     }
 }
 
+namespace {
+
+// The end-of-game jingle plays on the "song" device and goes on after the window closes.
+void PlayJingle(const std::string& file, bool closeFirst) {
+    if (!Module1::SoundsOn || Module1::SuppressSounds) return;
+    const std::string path = "\"" + vb::Trim(vb::App().Path + "\\TLWAVS\\" + file) + "\"";
+    if (closeFirst) win::mciSendStringA("close song", nullptr, 0, 0);
+    win::mciSendStringA(("open " + path + " alias song").c_str(), nullptr, 0, 0);
+    win::mciSendStringA("play song", nullptr, 0, 0);
+}
+
+}  // namespace
+
 void frmScores2::ShowResultLine() {
     const int32_t rank = Module1::NewScoreRank;
     const std::string score = "  Your score of  " + vb::CStr(Module1::LastGameScore);
     if (rank < 1 || rank > topscores::kTableEntries) {
         lblScore.setCaption(score + " points was not good enough to get on the  \r\n" +
                             "   top scores table.");
+        PlayJingle("GameOver1.mp3", true);
         return;
     }
+    win::mciSendStringA("close song", nullptr, 0, 0);
     for (Labels* column : {&lblPlace, &lblName, &lblPoints, &lblDate}) {
         (*column)(rank).setBackColor(kNewEntryBack);
         (*column)(rank).setForeColor(kNewEntryFore);
     }
     lblScore.setCaption(score + " points was good enough to get on the \r\n" +
                         "   top scores table at position #" + vb::CStr(rank) + ".");
+    PlayJingle("GameOver2.mp3", false);
 }
 
 void frmScores2::cmdReturn_Click() { Unload(); }

@@ -95,7 +95,12 @@ void TurnUndoRedoOff(frmTolvarin& f) {
 
 }  // namespace
 
-bool frmTolvarin::ShownBoardEntered() const { return boardEntered && roundIndex == CellsOfBoard(); }
+// With two players the first player's board is entered first, and the second player's only
+// by the end of the game: until then the second board's last placement can be taken back.
+bool frmTolvarin::ShownBoardEntered() const {
+    if (!boardEntered || roundIndex != CellsOfBoard()) return false;
+    return Module1::NumPlayers != 2 || !SecondBoardShown() || gameOver;
+}
 
 void frmTolvarin::EndGame() {
     Module1::GameStarted = false;

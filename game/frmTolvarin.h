@@ -405,6 +405,9 @@ public:
     // Both do nothing once EndGame has entered the shown board.
     void mnuUndoUndo_Click();
     void mnuUndoRedo_Click();
+    // Undo came before the placement's count had started and called it off, so the picture
+    // after the count was never drawn: redo lets the placement it replays count instead.
+    bool undoCalledOffCount = false;
 
     // ===== Two players and their boards =====
     // The shown sheet and the other player's stored board exchanged (four columns, one).

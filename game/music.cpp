@@ -19,12 +19,6 @@ void SendSongCommand(const std::string& command) {
     win::mciSendStringA(command.c_str(), nullptr, 0, 0);
 }
 
-std::string TrimBlanks(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 void frmTolvarin::mnuMusicOn2_Click() {
@@ -65,9 +59,7 @@ void frmTolvarin::Timer3_Timer() {
 void frmTolvarin::Timer4_Timer() {
     if (introArmed) {
         SendSongCommand("close song");
-        const std::string path = TrimBlanks(ProgramFile("\\BGmusic\\Intro.mp3"));
-        SendSongCommand("open \"" + path + "\" alias song");
-        SendSongCommand("play song");
+        BGmusic::OpenAndPlaySong(ProgramFile("\\BGmusic\\Intro.mp3"));
         Timer4.setEnabled(false);
     }
     introArmed = !introArmed;

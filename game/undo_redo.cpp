@@ -240,6 +240,7 @@ void FixGrandTotal(F& f, int32_t keptGrandTotal, int32_t keptColumn) {
 void UndoCounter(F& f, bool announcement) {
     const bool countPending = f.tmrCounter.Enabled();
     f.tmrCounter.setEnabled(false);
+    f.undoCalledOffCount = countPending && !announcement;
     if (!f.counterFinished && !countPending) {
         f.counterDigits = f.counterDigitsStart;
         f.counterDigitCount = f.counterDigitCountStart;
@@ -302,20 +303,22 @@ void frmTolvarin::mnuUndoUndo_Click() {
 }
 
 // An Oblg placement taken back after its announcement is replayed in two clicks, announce
-// and place; a placement after two rolls, and an announcement, in one.
+// and place; a placement after two rolls, and an announcement, in one. The counter shows the
+// picture its count left, without counting again, unless undo called that count off.
 void frmTolvarin::mnuUndoRedo_Click() {
     if (UndoRedoClosed(*this)) return;
     OfferRedo(false);
     if (!IsColumnCode(redoColumn)) return;  // nothing was taken back in this game
+    const bool countAgain = undoCalledOffCount;
     hintAvailable = !hintAvailable;
     if (Module1::NumPlayers == 2 && announceKeptForUndo) cmdNextPlayer.setVisible(true);
     Module1::SuppressSounds = true;
-    skipNextCount = true;
+    skipNextCount = !countAgain;
     const auto row = static_cast<int16_t>(selectedRow);
     Replay(*this, redoColumn, row);
     if (redoColumn == colOblg && !lastWasAnnounced) {
         if (Module1::SoundsOn) Module1::PlayWave("redo");
-        if (announceKeptForUndo)
+        if (announceKeptForUndo && !countAgain)
             ShowCounterPicture(*this, picBuffer(0));
         else
             skipNextCount = false;
@@ -323,10 +326,10 @@ void frmTolvarin::mnuUndoRedo_Click() {
     }
     if (redoColumn == colOblg) {
         Module1::SuppressSounds = true;
-        skipNextCount = true;
+        skipNextCount = !countAgain;
         cmdOblg_Click(row);
     }
     if (Module1::SoundsOn) Module1::PlayWave("redo");
     if (!UndoRedoClosed(*this)) OfferUndo(true);
-    RedoCounter(*this);
+    if (!countAgain) RedoCounter(*this);
 }

@@ -27,6 +27,12 @@ std::string ShortPath(const std::string& path) {
     return buffer.substr(0, buffer.find('\0'));
 }
 
+std::string TrimBlanks(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 // The number at the start of the reply, as a Long.
 int32_t LeadingNumber(const std::string& reply) {
     const double number = vb::Val(reply.substr(0, reply.find('\0')));
@@ -54,5 +60,11 @@ int32_t SendMP3Command(const std::string& command) {
 void PauseMP3() { Send("pause myMP3"); }
 
 void ResumeMP3() { Send("resume myMP3"); }
+
+// No device type is named: the file's extension chooses it.
+void OpenAndPlaySong(const std::string& path) {
+    Send("open \"" + TrimBlanks(path) + "\" alias song");
+    Send("play song");
+}
 
 }  // namespace BGmusic

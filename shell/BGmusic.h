@@ -21,4 +21,9 @@ int32_t SendMP3Command(const std::string& command);
 void PauseMP3();
 void ResumeMP3();
 
+// The intro and the end-of-game jingles play under the alias "song", beside the background
+// song: opens @p path, trimmed of blanks and in quotes, then plays it. The caller closes
+// "song" first.
+void OpenAndPlaySong(const std::string& path);
+
 }  // namespace BGmusic

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,6 +23,37 @@ constexpr int kFrequency = 44100;
 constexpr int kBufferFrames = 2048;
 
 int MixVolume(uint32_t volume) { return static_cast<int>(volume * MIX_MAX_VOLUME / 1000); }
+
+// While the device is being opened, stderr goes nowhere: without a sound card the libraries
+// under SDL (ALSA's above all) print a page of complaints, and the player is to see only our
+// one line. It happens once, at start-up, before the program has anything of its own to say.
+class StderrMuted {
+public:
+    StderrMuted() : saved_(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0)) {
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        std::fflush(stderr);
+        if (saved_ >= 0 && nowhere >= 0) ::dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0) ::close(nowhere);
+    }
+    ~StderrMuted() {
+        if (saved_ < 0) return;
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    StderrMuted(const StderrMuted&) = delete;
+    StderrMuted& operator=(const StderrMuted&) = delete;
+
+private:
+    int saved_;
+};
+
+// Opens SDL's audio and SDL_mixer's device; @p sdlStarted tells whether SDL's audio part is up.
+bool OpenDevice(bool& sdlStarted) {
+    const StderrMuted muted;
+    sdlStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    return sdlStarted && Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, 2, kBufferFrames) == 0;
+}
 
 class SdlAudioBackend : public AudioBackend {
 public:
@@ -66,8 +99,7 @@ private:
 };
 
 SdlAudioBackend::SdlAudioBackend() {
-    sdlStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (!sdlStarted_ || Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+    if (!OpenDevice(sdlStarted_)) {
         std::fprintf(stderr, "Tolvarin: no sound device (%s); playing silently\n", SDL_GetError());
         return;
     }

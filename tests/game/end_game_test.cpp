@@ -15,6 +15,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/media/mci.h"
 #include "platform/media/playsound.h"
+#include "platform/runtime/app.h"
 
 namespace {
 
@@ -155,7 +156,12 @@ TEST_F(EndGameTest, TwoPlayersEnterOneBoardEach) {
     ExpectScoresWindow();
     media::TakeMciCommands();
     form.EndGame();
-    EXPECT_EQ(media::TakeMciCommands(), std::vector<std::string>{"close myMP3"});
+    // The top-scores window plays the jingle of an entry that made the table.
+    EXPECT_EQ(media::TakeMciCommands(),
+              (std::vector<std::string>{
+                  "close myMP3", "close song",
+                  "open \"" + vb::App().Path + "\\TLWAVS\\GameOver2.mp3\" alias song",
+                  "play song"}));
     EXPECT_EQ(State(),
               "rank 2, last game 280, totals 280 : 0\n"
               "result shown on, from main on\n"
@@ -175,9 +181,11 @@ TEST_F(EndGameTest, TwoPlayersEnterOneBoardEach) {
     EXPECT_FALSE(form.ShownBoardEntered());
 
     FullBoard(300);
+    EXPECT_FALSE(form.ShownBoardEntered()) << "full, but not entered yet";
     ExpectScoresWindow();
     ExpectWinnerWindow();
     form.EndGame();
+    EXPECT_TRUE(form.ShownBoardEntered());
     EXPECT_EQ(winnerSeen, "Bob Wins!");
     EXPECT_EQ(FileText(folder.Read(kTable1)),
               " 1 |Bob       |   300|3/7/2026  |\n"

@@ -230,7 +230,9 @@ TEST_F(UndoRedoTest, KeepsTheFirstPlayersTotalOnTheLeftForPlayersOfOneName) {
 }
 
 // A placement whose count still waits for its timer has drawn nothing: undo calls the count
-// off and the counter keeps showing the total of before.
+// off and the counter keeps showing the total of before; redo then counts to the total
+// placed again (the picture 73 drawn at once has), and a later undo finds that count's
+// pictures.
 TEST_F(UndoRedoTest, CallsOffACountStillWaitingForItsTimer) {
     Roll("3 3 3 5 5 1");
     Place(form.cmdRand(rowThreeOfAKind));
@@ -244,6 +246,44 @@ TEST_F(UndoRedoTest, CallsOffACountStillWaitingForItsTimer) {
     EXPECT_FALSE(form.tmrCounter.Enabled());
     EXPECT_TRUE(*gdi::SurfaceOf(form.picScore) == before);
     EXPECT_EQ(form.grandTotal, 29);
+
+    Redo();
+    host.advance(1000);
+    ASSERT_EQ(form.grandTotal, 73);
+    const gdi::Bitmap redone = *gdi::SurfaceOf(form.picScore);
+    Undo();
+    EXPECT_TRUE(*gdi::SurfaceOf(form.picScore) == before);
+    form.prevGrandTotal = 74;
+    form.grandTotal = 73;
+    form.RollScoreCounter();
+    EXPECT_TRUE(*gdi::SurfaceOf(form.picScore) == redone) << "redo shows the total placed";
+}
+
+// With two players the first board stays entered while the second is played: the dialog's
+// Undo answer on the second, full board still takes its last placement back.
+TEST_F(UndoRedoTest, TheUndoAnswerOnTheSecondBoardTakesTheMoveBack) {
+    endgame_test::TempAppFolder folder;
+    Module1::NumPlayers = 2;
+    Reload();
+    const std::vector<std::string> full(13, "1");
+    HideAllCellButtons();
+    for (int32_t code : {colDown, colUp, colOblg}) Preset(code, full, "6", "0", "11");
+    std::vector<std::string> rand = full;
+    rand[rowFullHouse] = "";
+    Preset(colRand, rand, "6", "0", "10");
+    form.nextDownRow = 13;
+    form.nextUpRow = -1;
+    form.roundIndex = 51;
+    form.grandTotal = 43;
+    form.playerFlags = {false, true, true, true, true};
+    form.boardEntered = true;  // EndGame entered the first player's board
+    host.onModal("frmEndGame", [](vb::Form& f) { static_cast<frmEndGame&>(f).cmdUndo.RaiseClick(); });
+    Roll("2 2 2 5 5 5");
+    Place(form.cmdRand(rowFullHouse));
+    EXPECT_EQ(form.lblRand(rowFullHouse).Caption(), "");
+    EXPECT_EQ(form.roundIndex, 51);
+    EXPECT_EQ(form.grandTotal, 43);
+    EXPECT_FALSE(form.gameOver);
 }
 
 // Once EndGame has entered the board into its table, undo and redo do nothing, even when
@@ -271,46 +311,4 @@ TEST_F(UndoRedoTest, StaysOffOnceEndGameHasEnteredTheBoard) {
     EXPECT_EQ(TurnText(), "round 13, roll 0, undo off, redo off");
 }
 
-}  // namespace
-
-namespace {
-class ScratchCounter : public UndoRedoTest {
-protected:
-    bool ShowsGrandTotal() {
-        const gdi::Bitmap shown = *gdi::SurfaceOf(form.picScore);
-        form.prevGrandTotal = form.grandTotal + 1;
-        form.RollScoreCounter();
-        return shown == *gdi::SurfaceOf(form.picScore);
-    }
-};
-TEST_F(ScratchCounter, PendingThenRedo) {
-    Roll("3 3 3 5 5 1");
-    Place(form.cmdRand(rowThreeOfAKind));
-    Roll("4 4 4 6 6 1");
-    host.click(form.cmdRand(rowFullHouse));
-    Undo();
-    Redo();
-    host.advance(1000);
-    printf("grand %d redo-shows-right %d\n", form.grandTotal, ShowsGrandTotal());
-}
-TEST_F(ScratchCounter, DialogUndo) {
-    endgame_test::TempAppFolder folder;
-    std::filesystem::create_directories(folder / "scores");
-    const std::vector<std::string> full(13, "1");
-    HideAllCellButtons();
-    Preset(colDown, full, "6", "0", "11");
-    Preset(colUp, full, "6", "0", "11");
-    std::vector<std::string> rand = full;
-    rand[rowFullHouse] = "";
-    Preset(colRand, rand, "6", "0", "10");
-    Preset(colOblg, full, "6", "0", "11");
-    form.nextDownRow = 13; form.nextUpRow = -1; form.roundIndex = 51; form.grandTotal = 43;
-    form.prevGrandTotal = 44; form.RollScoreCounter(); // show 43
-    host.onModal("frmEndGame", [this](vb::Form& w) { host.click(static_cast<frmEndGame&>(w).cmdUndo); });
-    Roll("2 2 2 5 5 5");
-    host.click(form.cmdRand(rowFullHouse));
-    host.advance(1000);
-    printf("after dialog undo: %s grand %d buf0==score %d\n", UndoRedo().c_str(), form.grandTotal,
-           *gdi::SurfaceOf(form.picBuffer(0)) == *gdi::SurfaceOf(form.picScore));
-}
 }  // namespace

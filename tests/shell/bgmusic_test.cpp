@@ -89,6 +89,23 @@ TEST_F(BGmusicTest, AMissingSongIsSentAsWrittenAndOpensNothing) {
     EXPECT_EQ(Done(), Lines{});
 }
 
+// A path too long for the short-path buffer is sent as it stands, not as the buffer's blanks.
+TEST_F(BGmusicTest, ASongWithAVeryLongPathOpensToo) {
+    const std::string folder = std::string(120, 'a') + "/" + std::string(120, 'b');
+    const std::string song = folder_.Write(folder + "/SONG01.mp3", "frames").string();
+    ASSERT_GE(song.size(), 255u);
+    OpenMP3(song);
+    EXPECT_EQ(Sent(), (Lines{"open \"" + song + "\" type MPEGVideo alias myMP3"}));
+    EXPECT_EQ(Done(), (Lines{"open myMP3 " + song}));
+}
+
+// The intro and the jingles: the path trimmed and quoted, no device type, no volume after.
+TEST_F(BGmusicTest, AJingleOpensUnderSongAndPlays) {
+    OpenAndPlaySong("  " + song_ + " ");
+    EXPECT_EQ(Sent(), (Lines{"open \"" + song_ + "\" alias song", "play song"}));
+    EXPECT_EQ(Done(), (Lines{"open song " + song_, "play song"}));
+}
+
 TEST_F(BGmusicTest, EveryCommandIsFollowedByTheVolume) {
     OpenMP3(song_);
     Sent();

@@ -33,7 +33,8 @@ bool DrawnAt(intptr_t picture, intptr_t glyph, int32_t x, int32_t width, int32_t
 
 std::string CounterText(frmTolvarin& form, vb::PictureBox& picture) {
     std::vector<Glyph> glyphs;
-    for (int16_t d = 0; d <= 9; ++d) glyphs.push_back({static_cast<char>('0' + d), &form.picDigit(d)});
+    for (int16_t d = 0; d <= 9; ++d)
+        glyphs.push_back({static_cast<char>('0' + d), &form.picDigit(d)});
     glyphs.push_back({'-', &form.picNeg});
     // The counter copies every glyph at the size of the zero.
     const int32_t width = form.picDigit(0).Width() / kTwipsPerPixel;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 #include <ostream>
+#include <utility>
 
 #include "game/sheet_text.h"
 #include "platform/media/mci.h"
@@ -103,20 +104,25 @@ std::string MediaLine(std::string command) {
     return "media: " + command + "\n";
 }
 
+// NAME[(INDEX)][.PROPERTY]: the property follows the first "." after any index.
+std::pair<ControlRef, std::string> SplitReference(const std::string& reference) {
+    const size_t close = reference.find(')');
+    const size_t dot = reference.find('.', close == std::string::npos ? 0 : close);
+    return {ParseRef(reference.substr(0, dot), nullptr),
+            dot == std::string::npos ? "" : reference.substr(dot + 1)};
+}
+
+// NAME[(INDEX)][.PROPERTY] of a control of @p form.
+std::string ControlValue(vb::Form& form, const std::string& reference) {
+    const auto [ref, property] = SplitReference(reference);
+    return ControlProperty(FindControl(form, ref), property);
+}
+
 }  // namespace
 
 void Expect(const Args& args, size_t least, size_t most, const char* usage) {
     if (args.words.size() < least || args.words.size() > most)
         throw ScriptError(std::string("usage: ") + usage);
-}
-
-// NAME[(INDEX)][.PROPERTY] of a control of @p form.
-std::string ControlValue(vb::Form& form, const std::string& reference) {
-    const size_t close = reference.find(')');
-    const size_t dot = reference.find('.', close == std::string::npos ? 0 : close);
-    const std::string property = dot == std::string::npos ? "" : reference.substr(dot + 1);
-    return ControlProperty(FindControl(form, ParseRef(reference.substr(0, dot), nullptr)),
-                           property);
 }
 
 void ScriptRunner::Roll(const Args& args) {
@@ -202,12 +208,9 @@ void ScriptRunner::Load(const Args& args) {
     driver_.Load();
 }
 
-// NAME[(INDEX)][.PROPERTY]: the property follows the first "." after any index.
+// A window, a panel, a toolbar button, a variable, or a control's property.
 std::string ScriptRunner::PrintedValue(const std::string& reference) {
-    const size_t close = reference.find(')');
-    const size_t dot = reference.find('.', close == std::string::npos ? 0 : close);
-    const std::string property = dot == std::string::npos ? "" : reference.substr(dot + 1);
-    const ControlRef ref = ParseRef(reference.substr(0, dot), nullptr);
+    const auto [ref, property] = SplitReference(reference);
     frmTolvarin& form = driver_.Form();
     if (ref.name == form.Name() && ref.index.empty()) return FormProperty(form, property);
     if (ref.name == form.StatusBar1.Name() && !ref.index.empty())

@@ -123,8 +123,8 @@ void ScriptRunner::RegSet(const Args& args) {
     if (win::RegCreateKeyA(win::HKEY_CURRENT_USER, Module1::kSettingsKey, &key) !=
         win::ERROR_SUCCESS)
         throw ScriptError("the settings store cannot be written");
-    const win::LONG result = win::RegSetValueExA(key, args.words[0].c_str(), 0, type,
-                                                 bytes.data(), static_cast<win::DWORD>(bytes.size()));
+    const win::LONG result = win::RegSetValueExA(key, args.words[0].c_str(), 0, type, bytes.data(),
+                                                 static_cast<win::DWORD>(bytes.size()));
     win::RegCloseKey(key);
     if (result != win::ERROR_SUCCESS) throw ScriptError("the settings store cannot be written");
 }
