@@ -14,10 +14,8 @@ namespace {
 // A file under the program folder; @p relative starts with "\".
 std::string ProgramFile(const char* relative) { return vb::App().Path + relative; }
 
-// The intro and the jingles play under the alias "song"; nobody looks at the results.
-void SendSongCommand(const std::string& command) {
-    win::mciSendStringA(command.c_str(), nullptr, 0, 0);
-}
+// The intro or an end-of-game jingle stops; nothing open under "song" is no harm.
+void CloseSong() { win::mciSendStringA("close song", nullptr, 0, 0); }
 
 }  // namespace
 
@@ -32,7 +30,7 @@ void frmTolvarin::mnuMusicOff2_Click() {
     Module1::MusicOn = false;
     Toolbar2.Buttons("tbBGmusic").setImage(kMusicOffPicture);
     BGmusic::CloseMP3();
-    SendSongCommand("close song");  // the intro or an end-of-game jingle
+    CloseSong();
     Timer3.setEnabled(false);
     // The intro still waiting after a game over must not start once music is off.
     Timer4.setEnabled(false);
@@ -58,7 +56,7 @@ void frmTolvarin::Timer3_Timer() {
 // after one tick, the timer stays armed, and the intro then comes on its next first tick.
 void frmTolvarin::Timer4_Timer() {
     if (introArmed) {
-        SendSongCommand("close song");
+        CloseSong();
         BGmusic::OpenAndPlaySong(ProgramFile("\\BGmusic\\Intro.mp3"));
         Timer4.setEnabled(false);
     }

@@ -59,7 +59,8 @@ protected:
 
 private:
     // The visible panels from the left, a gap between each two; spring panels share the
-    // room the others leave.
+    // room the others leave. A panel that would run past the bar's end is cut short, its
+    // edge drawn at the end.
     std::vector<QRect> panelRects() const {
         int fixed = 0, springs = 0;
         for (int16_t i = 1; i <= bar_.PanelCount(); ++i) {
@@ -75,7 +76,8 @@ private:
             const vb::Panel& panel = bar_.Panels(i);
             if (!panel.Visible()) continue;
             const int w = panel.AutoSize() == kSpring ? spare : Px(panel.Width());
-            rects.emplace_back(x, kPanelGap, w, height() - kPanelGap);
+            rects.emplace_back(x, kPanelGap, std::max(0, std::min(w, width() - x)),
+                               height() - kPanelGap);
             x += w + kPanelGap;
         }
         return rects;

@@ -56,8 +56,10 @@ void MenuBar::changed(const vb::Menu& menu) {
     const auto found = items_.find(&menu);
     if (found == items_.end() || !found->second.action) return;
     QAction* action = found->second.action;
-    action->setSeparator(menu.Caption() == "-");
-    action->setText(ToQString(menu.Caption()));
+    // A separator's "-" is no text to show: the style would draw it beside the rule.
+    const bool separator = menu.Caption() == "-";
+    action->setSeparator(separator);
+    action->setText(separator ? QString() : ToQString(menu.Caption()));
     action->setVisible(menu.Visible());
     action->setEnabled(menu.Enabled());
     action->setCheckable(menu.Checked());

@@ -6,8 +6,8 @@
 /// decoded whole into a chunk and plays on a channel of its own; effects play as chunks on
 /// one channel, a new one cutting off the last. Positions, lengths and modes are those of
 /// the silent backend on the host's clock, so they read the same with or without a device.
-/// When no audio device can be opened, one line on stderr says so and everything stays
-/// silent.
+/// When no audio device can be opened, one line on stderr says so (what the libraries under
+/// SDL would print while trying is held back) and everything stays silent.
 
 #include <memory>
 

@@ -24,6 +24,9 @@ uint32_t Rop3(uint8_t code, uint32_t p, uint32_t s, uint32_t d) {
     return result & 0xFFFFFFu;
 }
 
+// SRCCOPY's code byte: the result is the source.
+constexpr uint8_t kSourceCopy = 0xCC;
+
 // Whether the result changes with the source bit for some pattern and destination bits.
 bool readsSource(uint8_t code) { return (((code >> 2) ^ code) & 0x33u) != 0; }
 
@@ -91,6 +94,16 @@ void combine(gdi::Bitmap& to, Axis ax, Axis ay, uint8_t code, uint32_t pattern,
              const std::vector<uint32_t>& source) {
     const bool withSource = !source.empty();
     size_t next = 0;
+    if (code == kSourceCopy && withSource) {  // the copy every picture move makes: no truth table
+        for (int64_t row = 0; row < ay.length; ++row) {
+            auto pixels = to.row(static_cast<int32_t>(ay.dst + row));
+            const auto from = source.begin() + static_cast<std::ptrdiff_t>(next);
+            std::transform(from, from + ax.length, pixels.begin() + static_cast<std::ptrdiff_t>(ax.dst),
+                           [](uint32_t pixel) { return pixel & 0xFFFFFFu; });
+            next += static_cast<size_t>(ax.length);
+        }
+        return;
+    }
     for (int64_t row = 0; row < ay.length; ++row) {
         auto pixels = to.row(static_cast<int32_t>(ay.dst + row));
         for (int64_t col = 0; col < ax.length; ++col) {
