@@ -7,25 +7,46 @@
 #include "platform/media/mci.h"
 #include "platform/runtime/app.h"
 #include "platform/runtime/conversions.h"
-#include "platform/runtime/strings.h"
 #include "platform/runtime/errors.h"
+#include "platform/runtime/strings.h"
 #include "shell/Module1.h"
 
 namespace {
 
-constexpr vb::OleColor kTableBack = 0xD2FFEF;       // RGB(239, 255, 210)
+constexpr vb::OleColor kTableBack = 0xD2FFEF;   // RGB(239, 255, 210)
+constexpr vb::OleColor kHeaderBack = 0xA5E6CD;  // RGB(205, 230, 165)
+constexpr vb::OleColor kTableRule = 0x808080;
 constexpr vb::OleColor kNewEntryBack = 0x8000000D;  // the system's highlight
 constexpr vb::OleColor kNewEntryFore = 0x8000000E;
 constexpr vb::OleColor kTableFore = vb::vbBlack;
 const vb::Font kVerdana{.Name = "Verdana", .Size = 8};
+const vb::Font kVerdanaBold{.Name = "Verdana", .Size = 8, .Bold = true};
 const vb::Font kArial{.Name = "Arial", .Size = 9, .Bold = true};
 
-constexpr int32_t kFirstRowTop = 360;
+// The table in twips of the window's inner area: a header band, then 20 rows. Every
+// length is a whole number of pixels (15 twips), so rows and columns meet without seams.
+constexpr int32_t kTableLeft = 135;
+constexpr int32_t kTableTop = 120;
+constexpr int32_t kHeaderHeight = 300;
 constexpr int32_t kRowHeight = 270;
-// Left and width of the columns: place, name, score, date.
-constexpr int32_t kColumnLefts[4] = {120, 920, 3120, 4670};
-constexpr int32_t kColumnWidths[4] = {800, 2200, 1550, 1650};
-const char* const kHeaders[4] = {"", "Name", "Score", "Date"};
+constexpr int32_t kFirstRowTop = kTableTop + kHeaderHeight;
+constexpr int32_t kTextDrop = 30;   // the text's distance from the top of its row
+constexpr int32_t kCellInset = 90;  // the text's distance from the column's sides
+
+// The columns: place, name, score and date. Places are centred and scores lined up on the
+// right, so that their digits stand in columns.
+struct Column {
+    int32_t left;
+    int32_t width;
+    int16_t alignment;
+    const char* header;
+};
+constexpr Column kColumns[4] = {{kTableLeft, 810, vb::vbCenter, ""},
+                                {kTableLeft + 810, 2205, vb::vbLeftJustify, "Name"},
+                                {kTableLeft + 3015, 1545, vb::vbRightJustify, "Score"},
+                                {kTableLeft + 4560, 1665, vb::vbLeftJustify, "Date"}};
+constexpr int32_t kTableWidth = 6225;
+constexpr int32_t kTableHeight = kHeaderHeight + topscores::kTableEntries * kRowHeight;
 
 // The window without and with the result line of a finished game.
 struct Layout {
@@ -35,15 +56,38 @@ struct Layout {
 };
 constexpr Layout kPlainLayout{false, 6390, 7860};
 constexpr Layout kResultLayout{true, 7015, 8500};
+constexpr int32_t kResultTop = 6150;
+constexpr int32_t kReturnWidth = 1455;
 
-void DesignCell(vb::Label& label, int32_t column, int32_t top) {
+int32_t RowTop(int32_t place) { return kFirstRowTop + (place - 1) * kRowHeight; }
+
+void DesignCell(vb::Label& label, const Column& column, int32_t rowTop, const vb::Font& font) {
     label.setCaption("");
-    label.setFont(kVerdana);
-    label.setBackStyle(1);
-    label.setBackColor(kTableBack);
+    label.setFont(font);
+    label.setBackStyle(0);
     label.setForeColor(kTableFore);
-    label.Move(kColumnLefts[column], top, kColumnWidths[column], kRowHeight);
+    label.setAlignment(column.alignment);
+    label.Move(column.left + kCellInset, rowTop + kTextDrop, column.width - 2 * kCellInset,
+               kRowHeight - kTextDrop);
     label.setVisible(true);
+}
+
+void DesignBand(vb::Shape& band, int32_t top, int32_t height, vb::OleColor back) {
+    band.setBackStyle(1);
+    band.setBackColor(back);
+    band.setBorderStyle(1);
+    band.setBorderColor(kTableRule);
+    band.Move(kTableLeft, top, kTableWidth, height);
+    band.setVisible(true);
+}
+
+// The end-of-game jingle plays on the "song" device and goes on after the window closes.
+void PlayJingle(const std::string& file, bool closeFirst) {
+    if (!Module1::SoundsOn || Module1::SuppressSounds) return;
+    const std::string path = "\"" + vb::Trim(vb::App().Path + "\\TLWAVS\\" + file) + "\"";
+    if (closeFirst) win::mciSendStringA("close song", nullptr, 0, 0);
+    win::mciSendStringA(("open " + path + " alias song").c_str(), nullptr, 0, 0);
+    win::mciSendStringA("play song", nullptr, 0, 0);
 }
 
 void ReportOpenError(const vb::RuntimeError& error, const std::string& path) {
@@ -58,26 +102,39 @@ void ReportOpenError(const vb::RuntimeError& error, const std::string& path) {
 void frmScores2::InitializeComponent() {
     setCaption("Tolvarin - Hall of Fame");
     designGeometry(0, 0, 6585, kPlainLayout.height);
-    for (int16_t c = 1; c <= 4; ++c) {
-        DesignCell(lblHeader(c), c - 1, kFirstRowTop - kRowHeight);
-        lblHeader(c).setCaption(kHeaders[c - 1]);
-    }
-    for (int16_t place = 1; place <= topscores::kTableEntries; ++place) {
-        const int32_t top = kFirstRowTop + (place - 1) * kRowHeight;
-        DesignCell(lblPlace(place), 0, top);
-        DesignCell(lblName(place), 1, top);
-        DesignCell(lblPoints(place), 2, top);
-        DesignCell(lblDate(place), 3, top);
-    }
+    DesignTable();
     lblScore.setCaption("");
     lblScore.setFont(kArial);
-    lblScore.Move(120, 6000, 6255, 495);
+    lblScore.setBackStyle(0);
+    lblScore.Move(kTableLeft, kResultTop, kTableWidth, 480);
     lblScore.setVisible(false);
     cmdReturn.setCaption("&Return");
-    cmdReturn.Move(4920, kPlainLayout.buttonTop, 1455, 375);
+    cmdReturn.Move(kTableLeft + kTableWidth - kReturnWidth, kPlainLayout.buttonTop, kReturnWidth,
+                   375);
     cmdReturn.setVisible(true);
     cmdReturn.setEnabled(true);
     cmdReturn.Click = [this] { cmdReturn_Click(); };
+}
+
+void frmScores2::DesignTable() {
+    DesignBand(shpTable, kTableTop, kTableHeight, kTableBack);
+    DesignBand(shpHeader, kTableTop, kHeaderHeight, kHeaderBack);
+    shpNewEntry.setBackStyle(1);
+    shpNewEntry.setBackColor(kNewEntryBack);
+    shpNewEntry.setBorderStyle(0);
+    shpNewEntry.Move(kTableLeft + 15, kFirstRowTop, kTableWidth - 30, kRowHeight);
+    shpNewEntry.setVisible(false);
+    for (int16_t c = 1; c <= 4; ++c) {
+        DesignCell(lblHeader(c), kColumns[c - 1], kTableTop, kVerdanaBold);
+        lblHeader(c).setCaption(kColumns[c - 1].header);
+    }
+    for (int16_t place = 1; place <= topscores::kTableEntries; ++place) {
+        const int32_t top = RowTop(place);
+        DesignCell(lblPlace(place), kColumns[0], top, kVerdana);
+        DesignCell(lblName(place), kColumns[1], top, kVerdana);
+        DesignCell(lblPoints(place), kColumns[2], top, kVerdana);
+        DesignCell(lblDate(place), kColumns[3], top, kVerdana);
+    }
 }
 
 void frmScores2::Form_Load() {
@@ -98,11 +155,11 @@ void frmScores2::Form_Load() {
 }
 
 void frmScores2::ClearRows() {
+    shpNewEntry.setVisible(false);
     for (int16_t place = 1; place <= topscores::kTableEntries; ++place) {
         for (Labels* column : {&lblPlace, &lblName, &lblPoints, &lblDate}) {
             vb::Label& cell = (*column)(place);
             cell.setCaption("");
-            cell.setBackColor(kTableBack);
             cell.setForeColor(kTableFore);
         }
         lblPlace(place).setCaption(vb::CStr(int32_t{place}));
@@ -129,19 +186,6 @@ void frmScores2::LoadScoresTable() {
     }
 }
 
-namespace {
-
-// The end-of-game jingle plays on the "song" device and goes on after the window closes.
-void PlayJingle(const std::string& file, bool closeFirst) {
-    if (!Module1::SoundsOn || Module1::SuppressSounds) return;
-    const std::string path = "\"" + vb::Trim(vb::App().Path + "\\TLWAVS\\" + file) + "\"";
-    if (closeFirst) win::mciSendStringA("close song", nullptr, 0, 0);
-    win::mciSendStringA(("open " + path + " alias song").c_str(), nullptr, 0, 0);
-    win::mciSendStringA("play song", nullptr, 0, 0);
-}
-
-}  // namespace
-
 void frmScores2::ShowResultLine() {
     const int32_t rank = Module1::NewScoreRank;
     const std::string score = "  Your score of  " + vb::CStr(Module1::LastGameScore);
@@ -152,13 +196,19 @@ void frmScores2::ShowResultLine() {
         return;
     }
     win::mciSendStringA("close song", nullptr, 0, 0);
-    for (Labels* column : {&lblPlace, &lblName, &lblPoints, &lblDate}) {
-        (*column)(rank).setBackColor(kNewEntryBack);
-        (*column)(rank).setForeColor(kNewEntryFore);
-    }
+    MarkNewEntry(rank);
     lblScore.setCaption(score + " points was good enough to get on the \r\n" +
                         "   top scores table at position #" + vb::CStr(rank) + ".");
     PlayJingle("GameOver2.mp3", false);
+}
+
+// The new entry's row stands out in the system's highlight colours.
+void frmScores2::MarkNewEntry(int32_t place) {
+    shpNewEntry.setTop(RowTop(place));
+    shpNewEntry.setVisible(true);
+    const auto index = static_cast<int16_t>(place);
+    for (Labels* column : {&lblPlace, &lblName, &lblPoints, &lblDate})
+        (*column)(index).setForeColor(kNewEntryFore);
 }
 
 void frmScores2::cmdReturn_Click() { Unload(); }

@@ -15,6 +15,11 @@ public:
 
     using Labels = vb::ControlArray<vb::Label>;
 
+    // The table's frame and background, its header band, and the bar behind the row of the
+    // entry a game has just made.
+    vb::Shape shpTable{*this, "shpTable"};
+    vb::Shape shpHeader{*this, "shpHeader"};
+    vb::Shape shpNewEntry{*this, "shpNewEntry"};
     // The table, one label of each column for each place 1..20, under their headers.
     Labels lblHeader{*this, "lblHeader", 1, 4};
     Labels lblPlace{*this, "lblPlace", 1, 20};
@@ -37,7 +42,9 @@ protected:
     void Form_Load() override;
 
 private:
+    void DesignTable();
     void ShowResultLine();
+    void MarkNewEntry(int32_t place);
     void ClearRows();
     void cmdReturn_Click();
 };

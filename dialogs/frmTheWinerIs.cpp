@@ -17,30 +17,38 @@ std::string WithoutTrailingBlanks(std::string text) {
     return text;
 }
 
-void DesignLabel(vb::Label& label, int32_t left, int32_t top, int32_t width, int16_t alignment) {
+// Each player's line has room for two lines of text, so that a long name wraps instead of
+// losing the end of "Total Score:".
+constexpr int32_t kNameWidth = 2955;
+constexpr int32_t kTwoLines = 480;
+constexpr int32_t kOneLine = 285;
+constexpr int32_t kScoreLeft = 3135;
+constexpr int32_t kScoreWidth = 660;
+
+void DesignLabel(vb::Label& label, int32_t left, int32_t top, int32_t width, int32_t height,
+                 int16_t alignment) {
     label.setCaption("");
     label.setFont(kArial);
     label.setAlignment(alignment);
     label.setBackStyle(0);
-    label.Move(left, top, width, 285);
+    label.Move(left, top, width, height);
     label.setVisible(true);
 }
 
 }  // namespace
 
-// A fixed dialog frame around a client area of 3915 x 2010 twips.
+// A fixed dialog frame around a client area of 3915 x 2220 twips.
 void frmTheWinerIs::InitializeComponent() {
     setCaption("And the Winer is...");
-    designGeometry(0, 0, 4005, 2415);
-    DesignLabel(lblPlayer1, 120, 120, 2700, vb::vbLeftJustify);
-    DesignLabel(lblScore1, 2880, 120, 915, vb::vbRightJustify);
-    DesignLabel(lblPlayer2, 120, 480, 2700, vb::vbLeftJustify);
-    DesignLabel(lblScore2, 2880, 480, 915, vb::vbRightJustify);
-    DesignLabel(lblWiner, 120, 900, 3675, vb::vbCenter);
+    designGeometry(0, 0, 4005, 2625);
+    DesignLabel(lblPlayer1, 120, 120, kNameWidth, kTwoLines, vb::vbLeftJustify);
+    DesignLabel(lblScore1, kScoreLeft, 120, kScoreWidth, kOneLine, vb::vbRightJustify);
+    DesignLabel(lblPlayer2, 120, 660, kNameWidth, kTwoLines, vb::vbLeftJustify);
+    DesignLabel(lblScore2, kScoreLeft, 660, kScoreWidth, kOneLine, vb::vbRightJustify);
+    DesignLabel(lblWiner, 120, 1230, 3675, 375, vb::vbCenter);
     lblWiner.setFont(kArialLarge);
-    lblWiner.setHeight(375);
     cmdClose.setCaption("Close");
-    cmdClose.Move(1365, 1455, 1185, 375);
+    cmdClose.Move(1365, 1695, 1185, 375);
     cmdClose.setVisible(true);
     cmdClose.setEnabled(true);
     cmdClose.Click = [this] { cmdClose_Click(); };

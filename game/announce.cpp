@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int32_t kFourColumnCells = 52;
-constexpr int32_t kRollsPerTurn = 3;
-
 bool TwoPlayers() { return Module1::NumPlayers == 2; }
 
 }  // namespace
@@ -50,13 +47,8 @@ void frmTolvarin::Announce(int16_t Index) {
     OfferUndo(true);
     OfferRedo(false);
     if (Module1::SoundsOn && !Module1::SuppressSounds) Module1::PlayWave("announce");
-    for (int16_t row = 0; row < kSheetRows; ++row) {
-        cmdOblg(row).setVisible(false);
-        cmdRand(row).setVisible(false);
-    }
+    HideCellButtons();
     cmdOblg(Index).setVisible(true);
-    if (nextUpRow >= 0) cmdUp(nextUpRow).setVisible(false);
-    if (nextDownRow <= rowTolvarin) cmdDown(nextDownRow).setVisible(false);
     announcedThisTurn = true;
     rollNumber = 1;
     lastTurnRolls = 1;
@@ -74,14 +66,7 @@ bool frmTolvarin::PlaceAnnounced(int16_t Index) {
     hideAnnounceButtons = true;
     // savedDiceToRoll already holds the turn's holds: the announcement and every hold and
     // release keep it up to date.
-    for (int16_t i = 0; i <= Module1::LastDieIndex; ++i) {
-        const size_t die = static_cast<size_t>(i);
-        picDice(i).setVisible(true);
-        picDice(i).setEnabled(false);
-        PicDiceOff(i).setVisible(false);
-        Module1::DiceToRoll[die] = true;
-        savedDiceValues[die] = diceValues[die];
-    }
+    FreeDiceAfterPlacement();
     CallRowScorer(Index);
     UpdateGrandTotal(false);
     PlayPlacementSound(roundIndex == kFourColumnCells - 1);
@@ -92,18 +77,17 @@ bool frmTolvarin::PlaceAnnounced(int16_t Index) {
     announcedThisTurn = false;
     lastWasAnnounced = false;
     Module1::SuppressSounds = false;
+    bool counterHandled = false;  // the handler starts the counter itself
     bool noHandOver = false;
-    if (roundIndex == kFourColumnCells && !EndOfOblgSheet(noHandOver)) return false;
+    if (roundIndex == kFourColumnCells && !EndOfSheet(colOblg, counterHandled, noHandOver))
+        return false;
     if (TwoPlayers() && !noHandOver) cmdNextPlayer.setVisible(true);
     return true;
 }
 
 // After fewer than three rolls the placement can always be taken back.
 void frmTolvarin::ShowOblgPlacementStatus() {
-    if (TwoPlayers())
-        ShowTotalsInStatus();
-    else
-        StatusBar1.Panels(2).setText("Roll the dice or undo last move");
+    ShowPlacementStatus();
     if (lastTurnRolls < kRollsPerTurn) {
         OfferUndo(true);
         OfferRedo(false);
@@ -111,32 +95,4 @@ void frmTolvarin::ShowOblgPlacementStatus() {
     } else {
         StatusBar1.Panels(2).setText("Roll the dice");
     }
-}
-
-// The Oblg placement has filled the shown board. Returns false when the handler ends here.
-bool frmTolvarin::EndOfOblgSheet(bool& noHandOver) {
-    const bool second = SecondBoardShown();
-    if (lastTurnRolls == kRollsPerTurn) {
-        RollScoreCounter();
-        EndGame();
-        if (!TwoPlayers() || second) return false;  // the game is over
-        noHandOver = false;
-        Module1::EndGameShown = true;  // the second player plays on
-        return true;
-    }
-    if (TwoPlayers())
-        tmrCounter.setEnabled(true);
-    else
-        RollScoreCounter();
-    if (AskToFinishGame()) {
-        EndGame();
-        if (!TwoPlayers()) return false;
-        if (second) noHandOver = true;
-        return true;
-    }
-    mnuUndoUndo_Click();
-    // A one-roll turn taken back keeps its announcement: the next click places again.
-    if (lastTurnRolls == 1) announcedThisTurn = true;
-    if (TwoPlayers()) noHandOver = true;
-    return true;
 }

@@ -28,7 +28,7 @@ constexpr uint32_t kFirstMarqueeTick = 1;
 constexpr uint32_t kFirstGameOverPause = 2000;
 constexpr uint32_t kMarqueeStep = 150;
 
-int32_t CellsOfBoard() { return Module1::NumColumns == 4 ? 4 * kSheetRows : kSheetRows; }
+int32_t CellsOfBoard() { return Module1::NumColumns == 4 ? kFourColumnCells : kOneColumnCells; }
 
 // The run-time error 53 is the one a player is told about: the table could not be opened.
 void ReportScoreFileError(int number, const std::string& path) {

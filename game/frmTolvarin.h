@@ -371,18 +371,25 @@ public:
     // The end of a turn: cell buttons hidden, lamps dark, dice freed and disabled, and the
     // dice and holds kept for undo.
     void ResetTurn();
+    // No cell button offered: every Oblg and Rand button, and the next Down and Up cells.
+    void HideCellButtons();
+    // Every die on the table free and disabled until the next roll, the values kept for undo.
+    void FreeDiceAfterPlacement();
+    // Dice 0 to @p lastDie shown and disabled with no held die in view: the dice before a roll.
+    void ShowDiceUnrolled(int32_t lastDie);
     // Steps of the placements.
     void PlaceScore(int32_t column, int16_t Index);
     void SaveAndClearTips();
     void PlayPlacementSound(bool fillsBoard);
+    // Two players: both totals; one player: "Roll the dice or undo last move".
+    void ShowPlacementStatus();
     void ShowTotalsInStatus();
-    bool EndOfSheet(bool oneColumnSheet, bool& counterHandled, bool& noHandOver);
+    bool EndOfSheet(int32_t column, bool& counterHandled, bool& noHandOver);
     bool AskToFinishGame();
     void CloseTurn(int16_t Index, bool counterHandled, bool noHandOver);
     void Announce(int16_t Index);
     bool PlaceAnnounced(int16_t Index);
     void ShowOblgPlacementStatus();
-    bool EndOfOblgSheet(bool& noHandOver);
     // Undo and redo offered or not: the menu item and the toolbar button together.
     void OfferUndo(bool on);
     void OfferRedo(bool on);
@@ -513,6 +520,11 @@ protected:
     void InitializeComponent() override;
 
 private:
+    // The design's events: the turn's controls (dice, roll area, cell buttons), and the
+    // window's menus, toolbar and timers.
+    void ConnectTurnEvents();
+    void ConnectWindowEvents();
+
     bool SixDice() const;
     // The writes that follow each scorer when a score is placed.
     void WriteNumberRow(int32_t s);

@@ -402,8 +402,12 @@ void frmTolvarin::InitializeComponent() {
     DesignMenus(*this);
     DesignTimers(*this);
     LoadDesignPictures(*this);
+    ConnectTurnEvents();
+    ConnectWindowEvents();
+}
 
-    // Events: each concern wires its handlers under its own heading.
+// Each concern wires its handlers under its own heading.
+void frmTolvarin::ConnectTurnEvents() {
     // -- Rolling and holding the dice
     picRollDices.MouseDown = [this](int16_t b, int16_t s, float x, float y) {
         picRollDices_MouseDown(b, s, x, y);
@@ -441,6 +445,9 @@ void frmTolvarin::InitializeComponent() {
             cmdRand_MouseMove(i, b, s, x, y);
         };
     }
+}
+
+void frmTolvarin::ConnectWindowEvents() {
     // -- Undo and redo
     mnuUndoUndo.Click = [this] { mnuUndoUndo_Click(); };
     mnuUndoRedo.Click = [this] { mnuUndoRedo_Click(); };

@@ -251,16 +251,10 @@ void frmTolvarin::Form_Load() {
         Module1::DiceToRoll[i] = true;
         diceValues[i] = 0;
     }
-    for (int16_t i = 0; i <= Module1::LastDieIndex; ++i) {
-        picDice(i).setEnabled(false);
-        picDice(i).setVisible(true);
-        PicDiceOff(i).setVisible(false);
-    }
+    ShowDiceUnrolled(Module1::LastDieIndex);
     vb::Randomize();
-    Toolbar2.Buttons("tbUndo").setEnabled(false);
-    Toolbar2.Buttons("tbRedo").setEnabled(false);
-    mnuUndoUndo.setEnabled(false);
-    mnuUndoRedo.setEnabled(false);
+    OfferUndo(false);
+    OfferRedo(false);
     lblTimeElapsed.setCaption("00:00:00");
     tmrTimeElapsed.setEnabled(true);
     if (Module1::MusicOn) Timer3.setEnabled(true);

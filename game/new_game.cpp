@@ -84,11 +84,7 @@ void ResetDice(F& f) {
     }
     const int32_t onTable =
         std::clamp(std::max(Module1::LastDieIndex, Module1::DiceSetting), 0, kLastDie);
-    for (int16_t i = 0; i <= onTable; ++i) {
-        f.picDice(i).setEnabled(false);
-        f.picDice(i).setVisible(true);
-        f.PicDiceOff(i).setVisible(false);
-    }
+    f.ShowDiceUnrolled(onTable);
 }
 
 void ClearTotalsAndStatus(F& f) {

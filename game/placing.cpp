@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr int32_t kFourColumnCells = 52;
-constexpr int32_t kOneColumnCells = 13;
-constexpr int32_t kRollsPerTurn = 3;
-
 bool OneColumn() { return Module1::NumColumns != 4; }
 
 bool TwoPlayers() { return Module1::NumPlayers == 2; }
@@ -48,14 +44,11 @@ void frmTolvarin::PlaceScore(int32_t column, int16_t Index) {
     if (column == colUp) nextUpRow -= 1;
     roundIndex += 1;
     SetRollAreaEnabled(true);
-    if (TwoPlayers())
-        ShowTotalsInStatus();
-    else
-        StatusBar1.Panels(2).setText("Roll the dice or undo last move");
+    ShowPlacementStatus();
     bool counterHandled = false;
     bool noHandOver = false;
     const bool boardFull = roundIndex == (OneColumn() ? kOneColumnCells : kFourColumnCells);
-    if (boardFull && !EndOfSheet(oneColumnSheet, counterHandled, noHandOver)) return;
+    if (boardFull && !EndOfSheet(column, counterHandled, noHandOver)) return;
     CloseTurn(Index, counterHandled, noHandOver);
 }
 
@@ -78,6 +71,13 @@ void frmTolvarin::PlayPlacementSound(bool fillsBoard) {
         Module1::PlayWave("scoreZero");
 }
 
+void frmTolvarin::ShowPlacementStatus() {
+    if (TwoPlayers())
+        ShowTotalsInStatus();
+    else
+        StatusBar1.Panels(2).setText("Roll the dice or undo last move");
+}
+
 // Two players: the first player's total stands on the left, whoever is at the board.
 void frmTolvarin::ShowTotalsInStatus() {
     const std::string shown = vb::CStr(grandTotal);
@@ -91,10 +91,11 @@ bool frmTolvarin::SecondBoardShown() const {
     return playerFlags[1] && playerFlags[2] && playerFlags[3] && playerFlags[4];
 }
 
-// The placement has filled the shown board. Returns false when the handler ends here,
-// without its closing steps.
-bool frmTolvarin::EndOfSheet(bool oneColumnSheet, bool& counterHandled, bool& noHandOver) {
+// The placement into @p column has filled the shown board. Returns false when the handler
+// ends here, without its closing steps.
+bool frmTolvarin::EndOfSheet(int32_t column, bool& counterHandled, bool& noHandOver) {
     const bool second = SecondBoardShown();
+    const bool oneColumnSheet = column == colRand && OneColumn();
     if (lastTurnRolls == kRollsPerTurn) {
         RollScoreCounter();
         EndGame();
@@ -114,6 +115,8 @@ bool frmTolvarin::EndOfSheet(bool oneColumnSheet, bool& counterHandled, bool& no
         if (second) noHandOver = true;
     } else {
         mnuUndoUndo_Click();  // one player: the closing steps count again after the undo
+        // A one-roll Oblg turn taken back keeps its announcement: the next click places again.
+        if (column == colOblg && lastTurnRolls == 1) announcedThisTurn = true;
         if (TwoPlayers()) noHandOver = true;
     }
     counterHandled = TwoPlayers();
@@ -149,23 +152,40 @@ void frmTolvarin::CloseTurn(int16_t Index, bool counterHandled, bool noHandOver)
 // Every cell button goes until the next roll offers them again; the dice are freed and
 // their state kept for undo, in the order they were rolled.
 void frmTolvarin::ResetTurn() {
+    HideCellButtons();
+    LightRollLamps(0);
+    lastTurnRolls = rollNumber;
+    rollNumber = 0;
+    for (int32_t i = 0; i <= Module1::LastDieIndex; ++i) {
+        const size_t die = static_cast<size_t>(i);
+        savedDiceToRoll[die] = Module1::DiceToRoll[die];
+    }
+    FreeDiceAfterPlacement();
+}
+
+void frmTolvarin::HideCellButtons() {
     for (int16_t row = 0; row < kSheetRows; ++row) {
         cmdOblg(row).setVisible(false);
         cmdRand(row).setVisible(false);
     }
     if (nextUpRow >= 0) cmdUp(nextUpRow).setVisible(false);
     if (nextDownRow <= rowTolvarin) cmdDown(nextDownRow).setVisible(false);
-    LightRollLamps(0);
-    lastTurnRolls = rollNumber;
-    rollNumber = 0;
-    for (int16_t i = 0; i <= Module1::LastDieIndex; ++i) {
+}
+
+void frmTolvarin::FreeDiceAfterPlacement() {
+    ShowDiceUnrolled(Module1::LastDieIndex);
+    for (int32_t i = 0; i <= Module1::LastDieIndex; ++i) {
         const size_t die = static_cast<size_t>(i);
-        savedDiceToRoll[die] = Module1::DiceToRoll[die];
+        Module1::DiceToRoll[die] = true;
+        savedDiceValues[die] = diceValues[die];
+    }
+}
+
+void frmTolvarin::ShowDiceUnrolled(int32_t lastDie) {
+    for (int16_t i = 0; i <= lastDie; ++i) {
         picDice(i).setEnabled(false);
         picDice(i).setVisible(true);
         PicDiceOff(i).setVisible(false);
-        Module1::DiceToRoll[die] = true;
-        savedDiceValues[die] = diceValues[die];
     }
 }
 

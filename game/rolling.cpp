@@ -19,13 +19,11 @@ constexpr int kAnimationFrames = 9;
 constexpr uint32_t kFrameMs = 60;
 // The pause before the third roll places into the announced row, so the dice can be seen.
 constexpr uint32_t kPauseBeforeAnnouncedPlacement = 200;
-constexpr int32_t kRollsPerTurn = 3;
 
 // The reminder watches the last 13 turns of a four-column board; at the very last turn the
 // one cell left is announced by force instead.
-constexpr int32_t kFourColumnCells = 52;
 constexpr int32_t kReminderFromRound = 39;
-constexpr int32_t kLastRound = 51;
+constexpr int32_t kLastRound = kFourColumnCells - 1;
 constexpr int32_t kPlayers2 = 2;
 
 constexpr int16_t kKeyEnter = 13;
@@ -43,11 +41,15 @@ bool FourColumns() { return Module1::NumColumns == 4; }
 
 }  // namespace
 
+// A finished game rolls no more. With two players the roll area stays enabled after the
+// game, for the board viewer button it holds, so a click or Enter must not roll there.
 void frmTolvarin::picRollDices_MouseDown(int16_t, int16_t, float, float) {
+    if (gameOver) return;
     picRollDices.setPicture(picRollOn.Picture());
 }
 
 void frmTolvarin::picRollDices_MouseUp(int16_t, int16_t, float, float) {
+    if (gameOver) return;
     skipNextCount = false;
     rolledSinceUndo = true;
     int32_t nameCode = 0;

@@ -27,6 +27,13 @@ enum SheetRow : int32_t {
 inline constexpr int32_t kSheetRows = 13;
 inline constexpr int32_t kUpperRows = 6;
 
+// A board has a cell per row in each column: four columns, or the one Rand column.
+inline constexpr int32_t kFourColumnCells = 4 * kSheetRows;
+inline constexpr int32_t kOneColumnCells = kSheetRows;
+
+// A turn has at most three rolls.
+inline constexpr int32_t kRollsPerTurn = 3;
+
 // The upper bonus: a Sub Total of this much or more over the six upper cells earns it.
 inline constexpr double kBonusThreshold = 63;
 inline constexpr double kUpperBonus = 35;

@@ -83,18 +83,8 @@ std::array<char, 10> Field(std::string_view text) {
 }
 
 std::string FieldText(const std::array<char, 10>& field) {
-    std::string text;
-    for (char c : field) {
-        const auto byte = static_cast<uint8_t>(c);
-        if (byte == 0) break;
-        if (byte < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return text;
+    const auto end = std::find(field.begin(), field.end(), '\0');
+    return std::string(field.begin(), end);
 }
 
 ScoreRecord EmptyEntry() {

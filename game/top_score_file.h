@@ -43,8 +43,8 @@ std::string FilePath(int32_t tableNumber);
 // range as "?"), cut to 10 or padded with blanks.
 std::array<char, 10> Field(std::string_view text);
 
-// The text of a stored field as the window shows it: up to its first byte 0, each byte
-// taken as the character of that number.
+// The text of a stored field as the window shows it: its bytes up to the first byte 0,
+// single-byte text like every other caption and name of the program.
 std::string FieldText(const std::array<char, 10>& field);
 
 // The entry that fills an unused place.

@@ -133,7 +133,7 @@ void UndoColumn(F& f, int32_t column, int32_t s) {
 
 // The lamps of the rolls the undone turn used are lit again.
 void ShowLampsOfUndoneTurn(F& f) {
-    if (f.lastTurnRolls < 1 || f.lastTurnRolls > 3) return;
+    if (f.lastTurnRolls < 1 || f.lastTurnRolls > kRollsPerTurn) return;
     for (int16_t k = 0; k < 3; ++k) {
         f.picRound(k).setVisible(k < f.lastTurnRolls);
         f.picRoundBG(k).setVisible(k >= f.lastTurnRolls);
@@ -160,7 +160,7 @@ void RestoreTurnState(F& f) {
     }
     if (f.hideAnnounceButtons) f.rollNumber = f.lastTurnRolls;
     if (f.roundIndex > 0 && !f.announcedThisTurn) f.roundIndex -= 1;
-    if (f.rollNumber == 3) {
+    if (f.rollNumber == kRollsPerTurn) {
         f.picRollDices.setEnabled(false);
         f.picRollDices.setPicture(f.picRollOff.Picture());
         f.StatusBar1.Panels(2).setText("Place your score");
@@ -174,7 +174,7 @@ void RestoreTurnState(F& f) {
 void RestoreDice(F& f) {
     const auto last = static_cast<size_t>(Module1::LastDieIndex);
     for (size_t i = 0; i <= last; ++i) f.diceValues[i] = f.savedDiceValues[i];
-    if (f.rollNumber >= 3 && !f.hideAnnounceButtons && !f.announcedThisTurn) return;
+    if (f.rollNumber >= kRollsPerTurn && !f.hideAnnounceButtons && !f.announcedThisTurn) return;
     for (int16_t i = 0; i <= static_cast<int16_t>(last); ++i) {
         const bool free = f.savedDiceToRoll[static_cast<size_t>(i)];
         Module1::DiceToRoll[static_cast<size_t>(i)] = free;

@@ -51,6 +51,8 @@ private:
 // Opens SDL's audio and SDL_mixer's device; @p sdlStarted tells whether SDL's audio part is up.
 bool OpenDevice(bool& sdlStarted) {
     const StderrMuted muted;
+    // The program ends on its own terms: SDL must not take over SIGINT and SIGTERM.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     sdlStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     return sdlStarted && Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, 2, kBufferFrames) == 0;
 }

@@ -28,6 +28,8 @@ void Control::changed(Prop what) {
 
 void Control::enabledChanged() { changed(Prop::Enabled); }
 
+void Control::positionChanged() { changed(Prop::Position); }
+
 void Control::setLeft(int32_t v) { Move(v, top_, width_, height_); }
 void Control::setTop(int32_t v) { Move(left_, v, width_, height_); }
 void Control::setWidth(int32_t v) { Move(left_, top_, v, height_); }
@@ -39,7 +41,7 @@ void Control::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
     top_ = top;
     width_ = width;
     height_ = height;
-    changed(Prop::Position);
+    positionChanged();
 }
 
 void Control::setVisible(bool v) {

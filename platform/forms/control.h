@@ -80,18 +80,21 @@ public:
     MouseHandler MouseUp;
 
     /// Raise the events as the window layer delivers them; nothing happens when the control
-    /// does not receive input. Positions are in the control's own units (twips).
-    void RaiseClick();
+    /// does not receive input. Positions are in the control's own units (twips). A control
+    /// hosted from a library (UserControlHost) takes them as input for its instance instead.
+    virtual void RaiseClick();
     void RaiseDblClick();
-    void RaiseMouseDown(int16_t button, int16_t shift, float x, float y);
-    void RaiseMouseMove(int16_t button, int16_t shift, float x, float y);
-    void RaiseMouseUp(int16_t button, int16_t shift, float x, float y);
+    virtual void RaiseMouseDown(int16_t button, int16_t shift, float x, float y);
+    virtual void RaiseMouseMove(int16_t button, int16_t shift, float x, float y);
+    virtual void RaiseMouseUp(int16_t button, int16_t shift, float x, float y);
 
 protected:
     /// Tells the host that a property changed (nothing when no host is installed).
     void changed(Prop what);
     /// Enabled changed; kinds that react to it (timers) add their own notice.
     virtual void enabledChanged();
+    /// The place or size changed; kinds that react to it (hosted controls) add their own.
+    virtual void positionChanged();
     /// Stores @p v in @p field and tells the host, only when the value changed.
     template <class T>
     void update(T& field, const T& v, Prop what) {

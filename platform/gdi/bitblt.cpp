@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/gdi/handles.h"
+#include "platform/gdi/paint.h"
 
 namespace win {
 
@@ -89,8 +90,8 @@ std::vector<uint32_t> doubleArea(const std::vector<uint32_t>& area, int64_t widt
 }
 
 // Combines the area of @p to at the destination of the axes with @p source (row by row, as
-// readSource gives it; empty when the operation does not read it) and the pattern.
-void combine(gdi::Bitmap& to, Axis ax, Axis ay, uint8_t code, uint32_t pattern,
+// readSource gives it; empty when the operation does not read it) and the brush.
+void combine(gdi::Bitmap& to, Axis ax, Axis ay, uint8_t code, const BrushSampler& brush,
              const std::vector<uint32_t>& source) {
     const bool withSource = !source.empty();
     size_t next = 0;
@@ -108,7 +109,8 @@ void combine(gdi::Bitmap& to, Axis ax, Axis ay, uint8_t code, uint32_t pattern,
         auto pixels = to.row(static_cast<int32_t>(ay.dst + row));
         for (int64_t col = 0; col < ax.length; ++col) {
             uint32_t& d = pixels[static_cast<size_t>(ax.dst + col)];
-            d = Rop3(code, pattern, withSource ? source[next++] : 0u, d);
+            const uint32_t p = brush.at(ax.dst + col, ay.dst + row);
+            d = Rop3(code, p, withSource ? source[next++] : 0u, d);
         }
     }
 }
@@ -118,7 +120,7 @@ Axis doubled(Axis a) { return {a.dst * 2, a.src * 2, a.length * 2}; }
 // The same transfer on the destination's twin at doubled coordinates: from the source's
 // twin when it has one, else from the source area with each pixel doubled.
 void combineTwins(gdi::Bitmap& to, const gdi::Bitmap* from, const DeviceContext* src,
-                  const DeviceContext& dst, Axis ax, Axis ay, uint8_t code, uint32_t pattern,
+                  const DeviceContext& dst, Axis ax, Axis ay, uint8_t code,
                   const std::vector<uint32_t>& source) {
     gdi::Bitmap* toTwin = to.twin();
     if (!toTwin) return;
@@ -127,7 +129,7 @@ void combineTwins(gdi::Bitmap& to, const gdi::Bitmap* from, const DeviceContext*
         twinSource = readSource(*from->twin(), *src, *toTwin, dst, doubled(ax), doubled(ay));
     else if (from)
         twinSource = doubleArea(source, ax.length, ay.length);
-    combine(*toTwin, doubled(ax), doubled(ay), code, pattern, twinSource);
+    combine(*toTwin, doubled(ax), doubled(ay), code, BrushSampler(dst, *toTwin, 2), twinSource);
 }
 
 }  // namespace
@@ -148,10 +150,8 @@ BOOL BitBlt(HDC hdcDest, int32_t x, int32_t y, int32_t cx, int32_t cy, HDC hdcSr
 
     const std::vector<uint32_t> source =
         withSource ? readSource(*from, *src, to, *dst, ax, ay) : std::vector<uint32_t>{};
-    uint32_t pattern = gdi::ToPixel(dst->brushColour);
-    if (to.monochrome()) pattern = gdi::NearestMono(pattern);
-    combineTwins(to, from, src, *dst, ax, ay, code, pattern, source);
-    combine(to, ax, ay, code, pattern, source);
+    combineTwins(to, from, src, *dst, ax, ay, code, source);
+    combine(to, ax, ay, code, BrushSampler(*dst, to, 1), source);
     return 1;
 }
 

@@ -26,6 +26,22 @@ win::HGDIOBJ selectBrush(DeviceContext& dc, win::HBRUSH handle, const detail::Br
     const win::HBRUSH previous = dc.brush;
     dc.brush = handle;
     dc.brushColour = brush.colour;
+    dc.brushPattern = brush.pattern;
+    return previous;
+}
+
+win::HGDIOBJ selectFont(DeviceContext& dc, win::HFONT handle, const detail::FontObject& font) {
+    const win::HFONT previous = dc.font;
+    dc.font = handle;
+    dc.fontDesc = font.desc;
+    return previous;
+}
+
+win::HGDIOBJ selectPen(DeviceContext& dc, win::HPEN handle, const detail::PenObject& pen) {
+    const win::HPEN previous = dc.pen;
+    dc.pen = handle;
+    dc.penColour = pen.colour;
+    dc.penVisible = pen.visible;
     return previous;
 }
 
@@ -67,7 +83,34 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     if (!dc || !found) return 0;
     if (auto* bitmap = std::get_if<BitmapObject>(&found->kind))
         return gdi::selectBitmap(*dc, hdc, object, *bitmap, found->stock);
-    return gdi::selectBrush(*dc, object, std::get<BrushObject>(found->kind));
+    if (const auto* brush = std::get_if<BrushObject>(&found->kind))
+        return gdi::selectBrush(*dc, object, *brush);
+    if (const auto* font = std::get_if<FontObject>(&found->kind))
+        return gdi::selectFont(*dc, object, *font);
+    if (const auto* pen = std::get_if<PenObject>(&found->kind))
+        return gdi::selectPen(*dc, object, *pen);
+    return 0;
+}
+
+int32_t SetBkMode(HDC hdc, int32_t mode) {
+    DeviceContext* dc = FindDC(hdc);
+    if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+    const int32_t previous = dc->bkMode;
+    dc->bkMode = mode;
+    return previous;
+}
+
+BOOL SetBrushOrgEx(HDC hdc, int32_t x, int32_t y, POINT* previous) {
+    DeviceContext* dc = FindDC(hdc);
+    if (!dc) return 0;
+    if (previous) *previous = dc->brushOrigin;
+    dc->brushOrigin = {x, y};
+    return 1;
+}
+
+int32_t GetDeviceCaps(HDC hdc, int32_t index) {
+    if (hdc != 0 && !FindDC(hdc)) return 0;
+    return index == LOGPIXELSX || index == LOGPIXELSY ? 96 : 0;
 }
 
 COLORREF SetTextColor(HDC hdc, COLORREF colour) {

@@ -79,8 +79,9 @@ HDC CreateCompatibleDC(HDC hdc);
 /// Deletes a memory DC; what was selected into it is free to be deleted or selected
 /// elsewhere. 0 for a bad handle.
 BOOL DeleteDC(HDC hdc);
-/// Selects a bitmap or brush into @p hdc and returns the one of that kind it replaces.
-/// 0 for a bad DC or object, or a bitmap already selected into another DC.
+/// Selects a bitmap, brush, pen or font into @p hdc and returns the one of that kind it
+/// replaces. 0 for a bad DC or object, an object of another kind (a region), or a bitmap
+/// already selected into another DC.
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
 /// Sets the colours a monochrome source takes in a colour destination (text for 0 bits,
 /// background for 1 bits) and, for the background, which colour of a colour source
@@ -103,15 +104,17 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int32_t width, int32_t height);
 HBITMAP CreateBitmap(int32_t width, int32_t height, uint32_t planes, uint32_t bitsPerPixel,
                      const void* bits);
 HBRUSH CreateSolidBrush(COLORREF colour);
-/// One of the stock brushes; 0 for another index. Deleting a stock object does nothing.
+/// One of the stock brushes, or the stock pens and font of drawing.h; 0 for another index.
+/// Deleting a stock object does nothing.
 HGDIOBJ GetStockObject(int32_t index);
-/// Deletes a bitmap or brush. A bitmap selected into a DC is refused (0); a selected brush
-/// goes at once, and its DCs paint on with its colour until another brush is selected.
-/// 0 for a bad handle.
+/// Deletes a bitmap, brush, pen, font or region. A bitmap selected into a DC is refused
+/// (0); a selected brush, pen or font goes at once, and its DCs draw on with it until
+/// another of its kind is selected. 0 for a bad handle.
 BOOL DeleteObject(HGDIOBJ object);
 /// Fills @p buffer with a BITMAP or LOGBRUSH and returns the bytes written; with a null
 /// @p buffer returns the size it would write. A bitmap needs the whole BITMAP (else 0); a
-/// brush writes as much of its LOGBRUSH as fits. 0 for a bad handle.
+/// brush writes as much of its LOGBRUSH as fits (a pattern brush reports its style as
+/// solid). 0 for a bad handle or another kind of object.
 int32_t GetObjectA(HGDIOBJ object, int32_t size, void* buffer);
 
 // Pixels.
@@ -126,6 +129,8 @@ COLORREF SetPixel(HDC hdc, int32_t x, int32_t y, COLORREF colour);
 
 /// Combines a @p cx x @p cy area of @p hdcSrc's bitmap at (@p x1, @p y1), the brush of
 /// @p hdcDest and its bitmap at (@p x, @p y) by raster operation @p rop into @p hdcDest.
+/// A pattern brush (drawing.h) gives each pixel its tile's colour, counted from the brush
+/// origin of @p hdcDest.
 /// The area is cut to both bitmaps; a zero or negative size draws nothing. Source and
 /// destination may overlap: the source is read whole before anything is written. A
 /// monochrome source takes the destination's text and background colours; a colour source

@@ -7,7 +7,10 @@
 #include <variant>
 
 #include "platform/gdi/bitmap.h"
+#include "platform/gdi/drawing.h"
 #include "platform/gdi/gdi32.h"
+#include "platform/gdi/region.h"
+#include "platform/gdi/text.h"
 
 namespace gdi::detail {
 
@@ -18,8 +21,19 @@ struct DeviceContext {
     /// The selected brush's colour, kept here so that deleting a selected brush is safe:
     /// the DC paints on with it until another brush is selected.
     win::COLORREF brushColour = 0xFFFFFF;
+    /// The selected pattern brush's tile (a copy kept for the same reason), or null.
+    std::shared_ptr<const Bitmap> brushPattern;
+    /// Where the pattern's top left pixel lands; the tiling repeats from there.
+    win::POINT brushOrigin{0, 0};
+    win::HFONT font = 0;
+    /// The selected font's description, kept for the same reason as the brush's colour.
+    win::LOGFONTA fontDesc{};
+    win::HPEN pen = 0;
+    win::COLORREF penColour = 0x000000;
+    bool penVisible = true;
     win::COLORREF textColour = 0x000000;
     win::COLORREF backColour = 0xFFFFFF;
+    int32_t bkMode = win::OPAQUE;
 };
 
 struct BitmapObject {
@@ -30,10 +44,31 @@ struct BitmapObject {
 
 struct BrushObject {
     win::COLORREF colour = 0;
+    /// The tile of a pattern brush: a copy of the bitmap it was made from, twin included.
+    std::shared_ptr<const Bitmap> pattern;
+};
+
+struct FontObject {
+    win::LOGFONTA desc{};
+};
+
+struct PenObject {
+    win::COLORREF colour = 0;
+    bool visible = true;
+};
+
+struct RegionObject {
+    Region shape;
+};
+
+struct IconObject {
+    std::shared_ptr<const Bitmap> colour;
+    /// White where the icon is transparent, black where its colour shows.
+    std::shared_ptr<const Bitmap> mask;
 };
 
 struct GdiObject {
-    std::variant<BitmapObject, BrushObject> kind;
+    std::variant<BitmapObject, BrushObject, FontObject, PenObject, RegionObject, IconObject> kind;
     bool stock = false;
 };
 
@@ -44,7 +79,15 @@ GdiObject* FindObject(win::HGDIOBJ handle);
 /// The bitmap behind @p handle, or nullptr when it is not one.
 BitmapObject* FindBitmap(win::HGDIOBJ handle);
 
-/// Adds a DC holding the stock bitmap and the white stock brush.
+/// The object of kind @p T behind @p handle, or nullptr.
+template <typename T>
+T* FindKind(win::HGDIOBJ handle) {
+    GdiObject* object = FindObject(handle);
+    return object ? std::get_if<T>(&object->kind) : nullptr;
+}
+
+/// Adds a DC holding the stock bitmap, the white stock brush, the black stock pen and the
+/// system font.
 win::HDC AddDC();
 void EraseDC(win::HDC hdc);
 win::HGDIOBJ AddObject(GdiObject object);
@@ -52,8 +95,8 @@ void EraseObject(win::HGDIOBJ handle);
 
 /// The 1 x 1 monochrome bitmap every new memory DC holds.
 win::HBITMAP StockBitmap();
-/// Stock brush @p index (win::WHITE_BRUSH ...), or 0.
-win::HBRUSH StockBrush(int32_t index);
+/// Stock object @p index (win::WHITE_BRUSH ..., win::BLACK_PEN, win::SYSTEM_FONT), or 0.
+win::HGDIOBJ StockObject(int32_t index);
 
 /// The pixels selected into a DC that FindDC returned.
 Bitmap& PixelsOf(const DeviceContext& dc);

@@ -97,15 +97,17 @@ HBITMAP CreateBitmap(int32_t width, int32_t height, uint32_t planes, uint32_t bi
     return addBitmap(std::move(bitmap));
 }
 
-HBRUSH CreateSolidBrush(COLORREF colour) { return AddObject({BrushObject{colour}}); }
+HBRUSH CreateSolidBrush(COLORREF colour) { return AddObject({BrushObject{colour, nullptr}}); }
 
-HGDIOBJ GetStockObject(int32_t index) { return StockBrush(index); }
+HGDIOBJ GetStockObject(int32_t index) { return StockObject(index); }
 
 BOOL DeleteObject(HGDIOBJ object) {
     GdiObject* found = FindObject(object);
     if (!found) return 0;
     if (found->stock) return 1;
-    // A selected brush may go: its DC keeps a copy of the colour.
+    // An icon goes through DestroyIcon. A selected brush, pen or font may go: its DC keeps
+    // a copy of what it draws with.
+    if (std::holds_alternative<IconObject>(found->kind)) return 0;
     const auto* bitmap = std::get_if<BitmapObject>(&found->kind);
     if (bitmap && bitmap->selectedInto != 0) return 0;
     EraseObject(object);
@@ -117,7 +119,9 @@ int32_t GetObjectA(HGDIOBJ object, int32_t size, void* buffer) {
     if (!found) return 0;
     if (const auto* bitmap = std::get_if<BitmapObject>(&found->kind))
         return describeBitmap(*bitmap->pixels, size, buffer);
-    return describeBrush(std::get<BrushObject>(found->kind), size, buffer);
+    if (const auto* brush = std::get_if<BrushObject>(&found->kind))
+        return describeBrush(*brush, size, buffer);
+    return 0;
 }
 
 }  // namespace win

@@ -219,6 +219,17 @@ bool CreateKey(const std::string& path) {
     return false;
 }
 
+bool DeleteKey(const std::string& path) {
+    Store& s = Loaded();
+    const auto before = s.keys;
+    const std::string upper = Upper(path), below = upper + "\\";
+    std::erase_if(s.keys,
+                  [&](const auto& k) { return k.first == upper || k.first.starts_with(below); });
+    if (s.keys.size() == before.size() || Save(s)) return true;
+    s.keys = before;
+    return false;
+}
+
 std::optional<Value> GetValue(const std::string& path, const std::string& name) {
     const Store& s = Loaded();
     const auto key = s.keys.find(Upper(path));

@@ -41,6 +41,9 @@ bool KeyExists(const std::string& path);
 /// Creates the key @p path and every missing key above it. False when the file cannot be
 /// written.
 bool CreateKey(const std::string& path);
+/// Removes the key @p path with every key below it and all their values. True when nothing
+/// was there or the file was written; false when it could not be (the keys stay).
+bool DeleteKey(const std::string& path);
 /// The value @p name of key @p path, if both exist.
 std::optional<Value> GetValue(const std::string& path, const std::string& name);
 /// Stores @p value as @p name of the existing key @p path. False when the file cannot be

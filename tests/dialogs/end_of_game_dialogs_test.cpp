@@ -19,6 +19,29 @@ namespace {
 
 using namespace endgame_test;
 
+// The frame around each window's inner area, in twips.
+constexpr int32_t kScoresFrameWidth = 90;
+constexpr int32_t kScoresFrameHeight = 385;
+constexpr int32_t kWinnerFrameWidth = 90;
+constexpr int32_t kWinnerFrameHeight = 405;
+
+struct Box {
+    int32_t left, top, right, bottom;
+};
+
+Box BoxOf(const vb::Control& c) {
+    return {c.Left(), c.Top(), c.Left() + c.Width(), c.Top() + c.Height()};
+}
+
+bool Inside(const Box& in, const Box& out) {
+    return in.left >= out.left && in.top >= out.top && in.right <= out.right &&
+           in.bottom <= out.bottom;
+}
+
+bool Apart(const Box& a, const Box& b) {
+    return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+}
+
 class EndOfGameDialogsTest : public TolvarinTest {
 protected:
     EndOfGameDialogsTest() {
@@ -49,6 +72,21 @@ protected:
             text += w.lblPlace(p).Caption() + "|" + w.lblName(p).Caption() + "|" +
                     w.lblPoints(p).Caption() + "|" + w.lblDate(p).Caption() + "\n";
         return text;
+    }
+
+    // The places whose row is marked as the new entry: the highlight bar behind the row
+    // and the row's text in another colour. A row with only one of the two gets a "?".
+    static std::string MarkedRows(frmScores2& w) {
+        std::string marked;
+        for (int16_t p = 1; p <= 20; ++p) {
+            const bool behind =
+                w.shpNewEntry.Visible() && Inside(BoxOf(w.lblName(p)), BoxOf(w.shpNewEntry));
+            const bool coloured = w.lblName(p).ForeColor() != w.lblName(p == 1 ? 2 : 1).ForeColor();
+            if (behind || coloured)
+                marked += (marked.empty() ? "" : ",") + std::to_string(p) +
+                          (behind && coloured ? "" : "?");
+        }
+        return marked;
     }
 
     TempAppFolder folder;
@@ -107,6 +145,32 @@ TEST_F(EndOfGameDialogsTest, TheWinnerWindowNamesTheWinnerOrADraw) {
     EXPECT_EQ(Sounds(), std::vector<std::string>{});
 }
 
+// A long name wraps onto a second line within its own row instead of running into the
+// next one; every label and the button stay inside the window and clear of each other.
+TEST_F(EndOfGameDialogsTest, TheWinnerWindowHasRoomForTwoLinesOfEachName) {
+    constexpr int32_t kLineOfArial10 = 240;
+    Module1::Player1Name = "Player 1";
+    Module1::Player2Name = "Bartholomew Long";
+    ShowAndAnswer<frmTheWinerIs>([&](frmTheWinerIs& w) {
+        EXPECT_GE(w.lblPlayer1.Height(), 2 * kLineOfArial10);
+        EXPECT_GE(w.lblPlayer2.Height(), 2 * kLineOfArial10);
+        const Box inner{0, 0, w.Width() - kWinnerFrameWidth, w.Height() - kWinnerFrameHeight};
+        const vb::Control* parts[] = {&w.lblPlayer1, &w.lblScore1, &w.lblPlayer2,
+                                      &w.lblScore2,  &w.lblWiner,  &w.cmdClose};
+        for (const vb::Control* a : parts) {
+            SCOPED_TRACE(a->Name());
+            EXPECT_TRUE(Inside(BoxOf(*a), inner));
+            for (const vb::Control* b : parts) {
+                if (a == b) continue;
+                EXPECT_TRUE(Apart(BoxOf(*a), BoxOf(*b))) << b->Name();
+            }
+        }
+        EXPECT_EQ(w.lblScore1.Top(), w.lblPlayer1.Top());  // a total beside its name's first line
+        EXPECT_EQ(w.lblScore2.Top(), w.lblPlayer2.Top());
+        host.click(w.cmdClose);
+    });
+}
+
 TEST_F(EndOfGameDialogsTest, TheTopScoresWindowShowsTheTableOfTheSettings) {
     Module1::NumColumns = 1;
     Module1::DiceSetting = 4;
@@ -142,7 +206,7 @@ TEST_F(EndOfGameDialogsTest, AfterAGameTheTopScoresWindowSaysWhereTheScoreWent) 
         EXPECT_TRUE(w.lblScore.Visible());
         EXPECT_EQ(w.Height(), 8500);
         EXPECT_EQ(w.cmdReturn.Top(), 7015);
-        EXPECT_NE(w.lblName(3).BackColor(), w.lblName(2).BackColor());  // the new entry stands out
+        EXPECT_EQ(MarkedRows(w), "3");  // the new entry stands out
         host.click(w.cmdReturn);
     });
     Module1::NewScoreRank = -1;
@@ -150,7 +214,68 @@ TEST_F(EndOfGameDialogsTest, AfterAGameTheTopScoresWindowSaysWhereTheScoreWent) 
         EXPECT_EQ(w.lblScore.Caption(),
                   "  Your score of  230 points was not good enough to get on the  \r\n"
                   "   top scores table.");
-        EXPECT_EQ(w.lblName(3).BackColor(), w.lblName(2).BackColor());
+        EXPECT_EQ(MarkedRows(w), "");
+        host.click(w.cmdReturn);
+    });
+}
+
+// The table reads as a table in either layout: each place on one line, each column's cells
+// under its header, places centred and scores lined up on the right; table, result line
+// and button inside the window and clear of each other.
+TEST_F(EndOfGameDialogsTest, TheTopScoresTableIsLaidOutInAlignedColumns) {
+    Module1::LastGameScore = 45;
+    Module1::NewScoreRank = 20;
+    for (const bool result : {false, true}) {
+        SCOPED_TRACE(result ? "after a game" : "from the menu");
+        Module1::ShowScoreResult = result;
+        ShowAndAnswer<frmScores2>([&](frmScores2& w) {
+            const frmScores2::Labels* columns[] = {&w.lblPlace, &w.lblName, &w.lblPoints,
+                                                   &w.lblDate};
+            const int16_t alignments[] = {vb::vbCenter, vb::vbLeftJustify, vb::vbRightJustify,
+                                          vb::vbLeftJustify};
+            for (int16_t c = 0; c < 4; ++c) {
+                const vb::Label& header = w.lblHeader(static_cast<int16_t>(c + 1));
+                EXPECT_EQ(header.Alignment(), alignments[c]);
+                int32_t above = header.Top() + header.Height();
+                for (int16_t p = 1; p <= 20; ++p) {
+                    const vb::Label& cell = (*columns[c])(p);
+                    SCOPED_TRACE(cell.Name() + " " + std::to_string(p));
+                    EXPECT_EQ(cell.Top(), w.lblPlace(p).Top());
+                    EXPECT_EQ(cell.Left(), header.Left());
+                    EXPECT_EQ(cell.Width(), header.Width());
+                    EXPECT_EQ(cell.Alignment(), alignments[c]);
+                    EXPECT_GE(cell.Top(), above);
+                    above = cell.Top() + cell.Height();
+                }
+            }
+            const Box inner{0, 0, w.Width() - kScoresFrameWidth, w.Height() - kScoresFrameHeight};
+            EXPECT_TRUE(Inside(BoxOf(w.shpTable), inner));
+            EXPECT_TRUE(Inside(BoxOf(w.lblDate(20)), BoxOf(w.shpTable)));
+            EXPECT_TRUE(Inside(BoxOf(w.cmdReturn), inner));
+            EXPECT_TRUE(Apart(BoxOf(w.shpTable), BoxOf(w.cmdReturn)));
+            EXPECT_EQ(w.lblScore.Visible(), result);
+            if (result) {
+                EXPECT_TRUE(Inside(BoxOf(w.lblScore), inner));
+                EXPECT_TRUE(Apart(BoxOf(w.lblScore), BoxOf(w.shpTable)));
+                EXPECT_TRUE(Apart(BoxOf(w.lblScore), BoxOf(w.cmdReturn)));
+                EXPECT_EQ(MarkedRows(w), "20");
+                EXPECT_TRUE(Inside(BoxOf(w.shpNewEntry), BoxOf(w.shpTable)));
+            }
+            host.click(w.cmdReturn);
+        });
+    }
+}
+
+// Names are single-byte text throughout the program: a stored name shows with the same
+// bytes the window's caption and status bar use for the player.
+TEST_F(EndOfGameDialogsTest, AStoredNameShowsAsThePlayersName) {
+    Module1::NumColumns = 1;
+    Module1::DiceSetting = 4;
+    Module1::Player1Name = "Zo\xEB";
+    folder.Write("scores/scores4.dat", TableFileOf({{Module1::Player1Name, 250, "1/1/2026"}}));
+    Module1::ShowScoreResult = false;
+    ShowAndAnswer<frmScores2>([&](frmScores2& w) {
+        EXPECT_EQ(w.lblName(1).Caption(), "Zo\xEB       ");
         host.click(w.cmdReturn);
     });
 }

@@ -178,17 +178,8 @@ class LastOblgCellTest : public TurnTest {
 protected:
     LastOblgCellTest() {
         std::filesystem::create_directories(folder / "scores");
-        const std::vector<std::string> full(13, "1");
         HideAllCellButtons();
-        Preset(colDown, full, "6", "0", "11");
-        Preset(colUp, full, "6", "0", "11");
-        Preset(colRand, full, "6", "0", "11");
-        std::vector<std::string> oblg = full;
-        oblg[4] = "";
-        Preset(colOblg, oblg, "5", "0", "10");
-        form.nextDownRow = 13;
-        form.nextUpRow = -1;
-        form.roundIndex = 51;
+        PresetLastOpenCell(colOblg, 4, "5");  // Fives
         form.grandTotal = 43;
         host.onModal("frmScores2",
                      [this](vb::Form& w) { host.click(static_cast<frmScores2&>(w).cmdReturn); });

@@ -206,6 +206,25 @@ TEST_F(EndGameTest, TwoPlayersEnterOneBoardEach) {
     EXPECT_EQ(host.pendingScripts(), std::vector<std::string>{});
 }
 
+// The roll area of a finished two-player game stays enabled for the board viewer it holds,
+// but neither a click on it nor Enter rolls the dice of the full boards again.
+TEST_F(EndGameTest, AFinishedTwoPlayerGameRollsNoMore) {
+    Module1::NumPlayers = 2;
+    form.playerFlags = {false, true, true, true, true};  // the second board is shown
+    form.diceValues = {1, 2, 3, 4, 5, 6};
+    form.rollNumber = 0;  // the last placement ended the turn
+    FullBoard(300);
+    ExpectScoresWindow();
+    ExpectWinnerWindow();
+    form.EndGame();
+    host.click(form.picRollDices);
+    host.keyPress(form, 13);
+    EXPECT_EQ(form.diceValues, (frmTolvarin::Dice{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(form.rollNumber, 0);
+    EXPECT_EQ(form.picRollDices.Picture().name(), "roll off");
+    EXPECT_TRUE(form.picRollDices.Enabled());
+}
+
 TEST_F(EndGameTest, TwoPlayersSeeNoTableForAnEntryThatMissedIt) {
     Module1::NumPlayers = 2;
     folder.Write(kTable1, TableFileOf(FullTable(400, 10)));

@@ -1,7 +1,5 @@
 // The hint column: what the dice would score in each row that can be chosen now.
 
-#include <sstream>
-
 #include "game/support/tolvarin_fixture.h"
 
 namespace {

@@ -90,6 +90,14 @@ protected:
         Module1::NumPlayers = players;
     }
 
+    // A window made afresh and loaded with the settings given.
+    frmTolvarin& LoadedWith(int32_t columns, int32_t dice, int32_t players) {
+        frmTolvarin& f = Fresh();
+        Settings(columns, dice, players);
+        f.Load();
+        return f;
+    }
+
     // A window made afresh: the shell's routines work on the one window that exists.
     frmTolvarin& Fresh() {
         made.reset();
@@ -104,9 +112,7 @@ protected:
 TEST_F(Layout, EachArrangementPlacesEveryControlAndASecondLayoutMovesNothing) {
     for (const Arrangement& a : kArrangements) {
         SCOPED_TRACE(a.file);
-        frmTolvarin& f = Fresh();
-        Settings(a.columns, a.dice, a.players);
-        f.Load();
+        frmTolvarin& f = LoadedWith(a.columns, a.dice, a.players);
         const std::string loaded = LayoutText(f);
         ExpectLayoutFile(loaded, a.file);
         f.SetControls();
@@ -117,9 +123,7 @@ TEST_F(Layout, EachArrangementPlacesEveryControlAndASecondLayoutMovesNothing) {
 TEST_F(Layout, SwitchingColumnsAndDiceLaysOutAsALoadWould) {
     for (const Arrangement& a : kArrangements) {
         SCOPED_TRACE(a.file);
-        frmTolvarin& f = Fresh();
-        Settings(a.columns, a.dice, a.players);
-        f.Load();
+        frmTolvarin& f = LoadedWith(a.columns, a.dice, a.players);
         const std::string loaded = LayoutText(f);
         Module1::NumColumns = a.columns == 4 ? 1 : 4;
         f.SetControls();
@@ -148,9 +152,7 @@ TEST_F(Layout, SettingsOutOfRangeTakeTheOtherBranchAndKeepTheDiceInBounds) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        frmTolvarin& f = Fresh();
-        Settings(c.columns, c.dice, c.players);
-        f.Load();
+        frmTolvarin& f = LoadedWith(c.columns, c.dice, c.players);
         ExpectLayoutFile(LayoutText(f), c.file);
         EXPECT_EQ(Module1::DiceSetting, c.dice == 4 ? 4 : 5);
         EXPECT_EQ(Module1::LastDieIndex, Module1::DiceSetting);
@@ -158,9 +160,7 @@ TEST_F(Layout, SettingsOutOfRangeTakeTheOtherBranchAndKeepTheDiceInBounds) {
 }
 
 TEST_F(Layout, ADiceSettingOfNoCountLeavesTheDiceAreaAsItIs) {
-    frmTolvarin& form = Fresh();
-    Settings(4, 4, 1);
-    form.Load();
+    frmTolvarin& form = LoadedWith(4, 4, 1);
     Module1::DiceSetting = 7;
     form.SetControls();
     ExpectLayoutFile(LayoutText(form), "four_columns_five_dice_one_player");

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "game/sheet_text.h"
-#include "game/support/tolvarin_fixture.h"
+#include "game/turn_fixture.h"
 #include "platform/forms/msgbox.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/media/mci.h"
@@ -20,8 +20,6 @@
 #include "shell/Module1.h"
 
 namespace {
-
-constexpr int kTumbleFrames = 9;
 
 template <class Array>
 std::string Join(const Array& values, size_t first, size_t last) {
@@ -51,23 +49,9 @@ std::vector<std::string> SoundNames() {
     return names;
 }
 
-class NewGame : public TolvarinTest {
+class NewGame : public TurnTest {
 protected:
-    NewGame() {
-        form.Show();  // clicks reach only a window on the screen
-        vb::ClearScriptedRnd();
-        media::TakeSoundRequests();
-    }
     ~NewGame() override { vb::ClearScriptedRnd(); }
-
-    // Rolls the free dice through the roll area; @p faces gives one face per free die.
-    void Roll(const std::string& faces) {
-        const std::vector<int32_t> result = Faces(faces);
-        std::vector<double> numbers(kTumbleFrames * result.size(), 0.5);
-        for (int32_t face : result) numbers.push_back(vb::RndForFace(face));
-        vb::ScriptRnd(numbers);
-        host.click(form.picRollDices);
-    }
 
     // Two turns of a game: Ones in Down, then a held die and two rolls into Rand's
     // five of a kind; the counter has counted. Undo is on.
@@ -246,25 +230,7 @@ TEST_F(NewGame, LaysOutAnEmptyBoardWithTheRollAreaHeldForTheReveal) {
 
     EXPECT_EQ(media::TakeMciCommands(), std::vector<std::string>{"close song"});
     EXPECT_EQ(form.animMode, 2);
-    EXPECT_EQ(SheetText(form),
-              "                 Down    Up  Rand  Oblg  Hint\n"
-              "Ones                .     .     .     .     .\n"
-              "Twos                .     .     .     .     .\n"
-              "Threes              .     .     .     .     .\n"
-              "Fours               .     .     .     .     .\n"
-              "Fives               .     .     .     .     .\n"
-              "Sixes               .     .     .     .     .\n"
-              "Max                 .     .     .     .     .\n"
-              "Min                 .     .     .     .     .\n"
-              "3 of a Kind         .     .     .     .     .\n"
-              "Full House          .     .     .     .     .\n"
-              "Straight            .     .     .     .     .\n"
-              "4 of a Kind         .     .     .     .     .\n"
-              "Tolvarin            .     .     .     .     .\n"
-              "Sub Total           .     .     .     .\n"
-              "(Max-Min)xOnes      .     .     .     .\n"
-              "Column Total        .     .     .     .\n"
-              "Grand Total         0\n");
+    EXPECT_EQ(SheetText(form), kEmptySheet);
     EXPECT_EQ(ControlsText(),
               "Down buttons shown 0 enabled 0\nUp buttons shown 0 enabled 0\n"
               "Rand buttons shown 0 enabled 0\nOblg buttons shown 0 enabled 0\n"

@@ -216,17 +216,8 @@ protected:
     }
 
     void Prepare() {
-        const std::vector<std::string> full(13, "1");
         HideAllCellButtons();
-        Preset(colDown, full, "6", "0", "11");
-        Preset(colUp, full, "6", "0", "11");
-        std::vector<std::string> rand = full;
-        rand[rowFullHouse] = "";
-        Preset(colRand, rand, "6", "0", "10");
-        if (Module1::NumColumns == 4) Preset(colOblg, full, "6", "0", "11");
-        form.nextDownRow = 13;
-        form.nextUpRow = -1;
-        form.roundIndex = Module1::NumColumns == 4 ? 51 : 12;
+        PresetLastOpenCell(colRand, rowFullHouse, "6");
         form.grandTotal = Module1::NumColumns == 4 ? 43 : 10;
     }
     // Rolls @p rolls times (the last with "2 2 2 5 5 5") and places the last cell.

@@ -316,16 +316,7 @@ TEST_F(RollingTest, ReleasingADieAfterTheReminderOnlyRemindsAgainUntilAnnounced)
 }
 
 TEST_F(RollingTest, LastTurnAnnouncesTheLastOblgCellBeforeItIsRolled) {
-    const std::vector<std::string> full(13, "1");
-    Preset(colDown, full, "6", "0", "11");
-    Preset(colUp, full, "6", "0", "11");
-    Preset(colRand, full, "6", "0", "11");
-    std::vector<std::string> oblg = full;
-    oblg[4] = "";
-    Preset(colOblg, oblg, "5", "0", "10");
-    form.nextDownRow = 13;
-    form.nextUpRow = -1;
-    form.roundIndex = 51;
+    PresetLastOpenCell(colOblg, 4, "5");  // Fives
     Module1::SoundsOn = true;
     Roll("1 2 3 4 5 6");
     EXPECT_EQ(Sounds(), (std::vector<std::string>{"announce", "rollAll"}));

@@ -118,3 +118,20 @@ void TurnTest::Preset(int32_t column, const std::vector<std::string>& cells, con
     col.maxMinLine.setCaption(line);
     col.columnTotal.setCaption(total);
 }
+
+void TurnTest::PresetLastOpenCell(int32_t column, int32_t row, const std::string& sub) {
+    const bool fourColumns = Module1::NumColumns == 4;
+    const std::vector<std::string> full(kSheetRows, "1");
+    for (int32_t code = colDown; code <= colOblg; ++code) {
+        if (code == column) {
+            std::vector<std::string> open = full;
+            open[static_cast<size_t>(row)] = "";
+            Preset(code, open, sub, "0", "10");
+        } else if (code != colOblg || fourColumns) {
+            Preset(code, full, "6", "0", "11");
+        }
+    }
+    form.nextDownRow = rowTolvarin + 1;
+    form.nextUpRow = -1;
+    form.roundIndex = fourColumns ? 51 : 12;
+}

@@ -39,5 +39,10 @@ protected:
     void Preset(int32_t column, const std::vector<std::string>& cells, const std::string& sub,
                 const std::string& line, const std::string& total);
 
+    // A board of 1s whose one open cell is @p row of @p column: that column totals @p sub,
+    // 0 and 10, every other one 6, 0 and 11 (the Oblg column only with four columns), and
+    // the next cell placed is the last.
+    void PresetLastOpenCell(int32_t column, int32_t row, const std::string& sub);
+
     static vb::Picture Named(const std::string& name);
 };

@@ -265,15 +265,8 @@ TEST_F(UndoRedoTest, TheUndoAnswerOnTheSecondBoardTakesTheMoveBack) {
     endgame_test::TempAppFolder folder;
     Module1::NumPlayers = 2;
     Reload();
-    const std::vector<std::string> full(13, "1");
     HideAllCellButtons();
-    for (int32_t code : {colDown, colUp, colOblg}) Preset(code, full, "6", "0", "11");
-    std::vector<std::string> rand = full;
-    rand[rowFullHouse] = "";
-    Preset(colRand, rand, "6", "0", "10");
-    form.nextDownRow = 13;
-    form.nextUpRow = -1;
-    form.roundIndex = 51;
+    PresetLastOpenCell(colRand, rowFullHouse, "6");
     form.grandTotal = 43;
     form.playerFlags = {false, true, true, true, true};
     form.boardEntered = true;  // EndGame entered the first player's board

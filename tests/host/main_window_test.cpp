@@ -1,10 +1,12 @@
 // The main window on the Qt host: every control's widget where the design puts it, in the
 // right stacking, painted, and clicks on it reaching the game.
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
-#include <algorithm>
+#include <QMenu>
 #include <QPixmap>
+#include <algorithm>
 #include <string>
 
 #include "host/host_fixture.h"
@@ -74,8 +76,9 @@ const gdi::Bitmap& Shown(const gdi::Bitmap& bitmap, qreal ratio) {
 
 // The colour shown at logical pixel @p at of @p bitmap: the top left device pixel of it.
 uint32_t PixelShown(const gdi::Bitmap& bitmap, const QPoint& at, qreal ratio) {
-    const int scale = ratio >= 2 ? 2 : 1;
-    return Shown(bitmap, ratio).pixel(at.x() * scale, at.y() * scale);
+    const gdi::Bitmap& shown = Shown(bitmap, ratio);
+    const int scale = &shown == &bitmap ? 1 : 2;
+    return shown.pixel(at.x() * scale, at.y() * scale);
 }
 
 // @p widget, grabbed, shows @p bitmap at its top left, pixel for pixel (the twin at 2x);
@@ -113,10 +116,10 @@ TEST_F(HostTest, TheWindowIsPaintedAsDesigned) {
     const vb::Picture& face = button.Enabled() ? button.Picture() : button.DisabledPicture();
     ASSERT_EQ(face.name(), "cellbutton");
     const QWidget& buttonWidget = widgetOf(button);
-    const QPoint inButton = buttonWidget.rect().center();
-    const QPoint inPicture = inButton - QPoint(buttonWidget.width() - face.bitmap()->width(),
-                                               buttonWidget.height() - face.bitmap()->height()) /
-                                           2;
+    const QSize margin =
+        buttonWidget.size() - QSize(face.bitmap()->width(), face.bitmap()->height());
+    const QPoint inPicture =
+        buttonWidget.rect().center() - QPoint(margin.width() / 2, margin.height() / 2);
     EXPECT_EQ(colourAt(centreOf(button)),
               PixelShown(*face.bitmap(), inPicture, shot.devicePixelRatio()))
         << "see " << png;
@@ -129,7 +132,8 @@ TEST_F(HostTest, TheWindowIsPaintedAsDesigned) {
     for (int16_t row = 0; row < kSheetRows; ++row) {
         SCOPED_TRACE(row);
         const QWidget& name = widgetOf(form.lblOption(row));
-        const QPoint below = name.mapTo(&window().client(), QPoint(name.width() / 2, name.height()));
+        const QPoint below =
+            name.mapTo(&window().client(), QPoint(name.width() / 2, name.height()));
         EXPECT_EQ(colourAt(below), 0u) << "see " << png;
     }
 }
@@ -152,6 +156,19 @@ TEST_F(HostTest, PicturesAndSurfacesShowTheirPixelsAtTheScreensRatio) {
     const gdi::Bitmap* counter = gdi::SurfaceOf(form.picScore);
     ASSERT_NE(counter, nullptr);
     ExpectShows(widgetOf(form.picScore), *counter, ratio, "counter");
+}
+
+// The design's separators ("-") are bare rules in the menus, with no text beside them.
+TEST_F(HostTest, MenuSeparatorsShowNoText) {
+    int separators = 0;
+    for (const QMenu* menu : window().findChildren<QMenu*>()) {
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) continue;
+            ++separators;
+            EXPECT_EQ(action->text(), "");
+        }
+    }
+    EXPECT_EQ(separators, 6);
 }
 
 TEST_F(HostTest, ClicksReachTheGameAsItsEvents) {

@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "game/frmTolvarin.h"
 #include "platform/forms/msgbox.h"

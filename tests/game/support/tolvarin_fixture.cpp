@@ -2,6 +2,26 @@
 
 #include <sstream>
 
+const char* const kEmptySheet =
+    "                 Down    Up  Rand  Oblg  Hint\n"
+    "Ones                .     .     .     .     .\n"
+    "Twos                .     .     .     .     .\n"
+    "Threes              .     .     .     .     .\n"
+    "Fours               .     .     .     .     .\n"
+    "Fives               .     .     .     .     .\n"
+    "Sixes               .     .     .     .     .\n"
+    "Max                 .     .     .     .     .\n"
+    "Min                 .     .     .     .     .\n"
+    "3 of a Kind         .     .     .     .     .\n"
+    "Full House          .     .     .     .     .\n"
+    "Straight            .     .     .     .     .\n"
+    "4 of a Kind         .     .     .     .     .\n"
+    "Tolvarin            .     .     .     .     .\n"
+    "Sub Total           .     .     .     .\n"
+    "(Max-Min)xOnes      .     .     .     .\n"
+    "Column Total        .     .     .     .\n"
+    "Grand Total         0\n";
+
 std::vector<int32_t> TolvarinTest::Faces(const std::string& dice) {
     std::istringstream in(dice);
     std::vector<int32_t> faces;

@@ -13,6 +13,9 @@
 #include "platform/headless/headless_host.h"
 #include "shell/Module1.h"
 
+// The sheet of a board with nothing placed and no hints shown.
+extern const char* const kEmptySheet;
+
 class TolvarinTest : public ::testing::Test {
 protected:
     TolvarinTest() {

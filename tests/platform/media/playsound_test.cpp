@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "platform/files/temp_folder.h"
 #include "platform/headless/headless_host.h"
