@@ -50,10 +50,14 @@ protected:
             if (!panel.Visible()) continue;
             const QRect area = panels[static_cast<size_t>(n++)];
             qDrawShadePanel(&p, area, palette(), true, 1);
+            // A text too long for its panel is cut at the panel's edge, as the game-over
+            // marquee expects: it scrolls its text through the panel.
             const QRect inside = area.adjusted(kTextIndent, 1, -kTextIndent, -1);
-            const QString text =
-                fontMetrics().elidedText(ToQString(panel.Text()), Qt::ElideRight, inside.width());
-            p.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, text);
+            p.save();
+            p.setClipRect(inside);
+            p.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                       ToQString(panel.Text()));
+            p.restore();
         }
     }
 

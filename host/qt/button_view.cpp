@@ -1,13 +1,17 @@
 // A command button. A standard one is the style's push button with the caption; a
 // graphical one shows its Picture (DisabledPicture while disabled) on its back colour,
 // centred above the caption (its 2x twin on a screen of two device pixels to a pixel), in
-// a raised edge that sinks while the button is held down.
+// a raised edge that sinks while the button is held down. A caption too wide for the
+// button wraps at its blanks onto more lines, centred. A button with the keyboard focus
+// is pressed by Space (on release) and by Enter.
 
 #include <qdrawutil.h>
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionButton>
 
 #include "host/qt/form_window.h"
 #include "host/qt/units.h"
@@ -20,6 +24,7 @@ namespace {
 
 constexpr int16_t kGraphical = 1;
 constexpr int kEdge = 1;
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextShowMnemonic;
 
 class ButtonView : public View<QPushButton> {
 public:
@@ -35,7 +40,7 @@ protected:
 
     void paintEvent(QPaintEvent* e) override {
         if (button_.Style() != kGraphical) {
-            QPushButton::paintEvent(e);
+            paintStandard(e);
             return;
         }
         QPainter p(this);
@@ -53,7 +58,7 @@ protected:
         if (!text().isEmpty()) {
             p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                      QPalette::ButtonText));
-            p.drawText(rect().adjusted(0, textTop, 0, 0), Qt::AlignCenter | Qt::TextShowMnemonic,
+            p.drawText(rect().adjusted(0, textTop, 0, 0), kCaptionFlags | Qt::TextWordWrap,
                        text());
         }
         qDrawShadePanel(&p, rect(), palette(), isDown(), kEdge);
@@ -62,12 +67,55 @@ protected:
     // Alt and the caption's marked letter press the button, as a click does.
     bool event(QEvent* e) override {
         if (e->type() != QEvent::Shortcut) return QPushButton::event(e);
-        button_.RaiseClick();
-        EventDelivered(*this);
+        press();
         return true;
     }
 
+    void keyPressEvent(QKeyEvent* e) override {
+        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        if (!enter || e->isAutoRepeat()) {
+            QPushButton::keyPressEvent(e);
+            return;
+        }
+        e->accept();
+        press();
+    }
+
+    // Space held down shows the button down; its release is the click.
+    void keyReleaseEvent(QKeyEvent* e) override {
+        if (e->key() != Qt::Key_Space || e->isAutoRepeat() || !isDown()) {
+            QPushButton::keyReleaseEvent(e);
+            return;
+        }
+        e->accept();
+        setDown(false);
+        press();
+    }
+
 private:
+    void press() {
+        button_.RaiseClick();
+        EventDelivered(*this);
+    }
+
+    // A caption that fits shows as the style draws it; a longer one is wrapped over the
+    // style's bare button.
+    void paintStandard(QPaintEvent* e) {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect inside = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        if (fontMetrics().boundingRect(inside, kCaptionFlags, text()).width() <= inside.width()) {
+            QPushButton::paintEvent(e);
+            return;
+        }
+        option.text.clear();
+        QPainter p(this);
+        style()->drawControl(QStyle::CE_PushButton, &option, &p, this);
+        p.setPen(option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                      QPalette::ButtonText));
+        p.drawText(inside, kCaptionFlags | Qt::TextWordWrap, text());
+    }
+
     vb::CommandButton& button_;
 };
 
