@@ -13,6 +13,7 @@
 #include "host/qt/menu_bar.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/units.h"
+#include "platform/forms/controls.h"
 #include "platform/gdi/picturebox_surface.h"
 
 namespace qthost {
@@ -228,6 +229,19 @@ void FormWindow::present(bool modal) {
         show();
     raise();
     activateWindow();
+    if (modal) focusFirstButton();
+}
+
+// A modal window's first enabled, shown command button in design order takes the keys,
+// so that Enter or Space presses it.
+void FormWindow::focusFirstButton() {
+    for (vb::Control* c : form_->Controls()) {
+        if (!dynamic_cast<vb::CommandButton*>(c)) continue;
+        ControlView* view = viewOf(*c);
+        if (!view || !view->widget().isEnabled() || !view->widget().isVisible()) continue;
+        view->widget().setFocus(Qt::ActiveWindowFocusReason);
+        return;
+    }
 }
 
 void FormWindow::conceal() {
@@ -261,10 +275,15 @@ void FormWindow::changeEvent(QEvent* e) {
     host_.eventDelivered();
 }
 
-// Typed characters, Enter (13) and Space (32) among them, reach Form_KeyPress.
+// Typed characters, Enter (13) and Space (32) among them, reach Form_KeyPress, unless
+// another window is up modally.
 void FormWindow::keyPressEvent(QKeyEvent* e) {
     vb::Form* f = form();
     const QString text = e->text();
+    if (f && host_.blockedByModal(*f)) {
+        e->ignore();
+        return;
+    }
     if (!f || text.isEmpty()) {
         QWidget::keyPressEvent(e);
         return;

@@ -63,6 +63,7 @@ private:
     void applyGeometry();
     void applyState();
     void takeUsersPlace();
+    void focusFirstButton();
 
     QtHost& host_;
     vb::Form* form_;

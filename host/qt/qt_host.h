@@ -36,6 +36,8 @@ public:
     // The game has handled an event: what it drew on picture boxes and the class cursor
     // it set are shown.
     void eventDelivered();
+    // Whether a modal window other than @p form's is up: @p form's window takes no keys.
+    bool blockedByModal(const vb::Form& form) const;
 
     // vb::Host
     void showForm(vb::Form& form, bool modal) override;
@@ -64,6 +66,7 @@ private:
 
     FormWindow& window(vb::Form& form);
     void endModal(const vb::Form& form);
+    FormWindow* returnWindow(const vb::Form& form) const;
     bool anyWindowShown() const;
     void quitWhenNoWindowShows();
     void showClassCursor();

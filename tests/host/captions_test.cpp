@@ -1,0 +1,91 @@
+// Texts longer than their control: a status-bar panel cuts its text at its edge, a
+// command button wraps its caption onto more lines.
+
+#include <QImage>
+#include <QPushButton>
+#include <string>
+
+#include "host/host_fixture.h"
+#include "host/qt/units.h"
+#include "platform/forms/bars.h"
+
+namespace {
+
+constexpr int kPanelTextIndent = 3;
+
+// The first @p columns columns of @p a and @p b are alike.
+bool SameColumns(const QImage& a, const QImage& b, int columns) {
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < columns; ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) return false;
+    return true;
+}
+
+// The first visible panel (panel 2, the prompts) starts at the bar's left. The marquee's
+// text, cut at the panel's edge, shows all that fits and a part of the next letter, with
+// no ellipsis in place of the last ones.
+TEST_F(HostTest, AStatusPanelCutsALongTextAtItsEdge) {
+    QWidget& bar = widgetOf(form.StatusBar1);
+    const QFontMetrics metrics = bar.fontMetrics();
+    const int room = qthost::Px(form.StatusBar1.Panels(2).Width()) - 2 * kPanelTextIndent;
+    const QString sentence = "Game over - Zoe wins with 2305 points. ";
+    // The scroll position at which a letter, not a blank, crosses the edge well inside.
+    QString marquee, fits;
+    for (qsizetype from = 0; from < sentence.size() && marquee.isEmpty(); ++from) {
+        QString text;
+        while (text.size() < 155 + from) text += sentence;
+        text = text.mid(from, 155);
+        QString head = text;
+        while (metrics.horizontalAdvance(head) > room) head.chop(1);
+        const QChar next = text[head.size()];
+        if (next != ' ' && room - metrics.horizontalAdvance(head) >= 3) marquee = text, fits = head;
+    }
+    ASSERT_FALSE(marquee.isEmpty());
+
+    form.StatusBar1.Panels(2).setText(marquee.toStdString());
+    const QImage cut = bar.grab().toImage();
+    form.StatusBar1.Panels(2).setText(fits.toStdString());
+    const QImage whole = bar.grab().toImage();
+    const qreal ratio = cut.devicePixelRatio();
+    const int shown = kPanelTextIndent + metrics.horizontalAdvance(fits) - 1;
+    EXPECT_TRUE(SameColumns(cut, whole, static_cast<int>(shown * ratio)))
+        << "the letters that fit are not all shown";
+    EXPECT_FALSE(SameColumns(cut, whole, static_cast<int>((kPanelTextIndent + room) * ratio)))
+        << "nothing of the letter at the edge shows";
+}
+
+// The rows of @p image that hold dark (text) pixels, from the first to the last.
+int InkHeight(const QImage& image) {
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 64) {
+                if (first < 0) first = y;
+                last = y;
+            }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+TEST_F(HostTest, AButtonWrapsACaptionTooWideForIt) {
+    vb::CommandButton& button = form.cmdShowNextBoard;
+    button.setVisible(true);
+    button.setEnabled(true);
+    button.setCaption("    Show      Zo\xC3\xAB's  Board");
+    QWidget& shown = widgetOf(button);
+    const QImage face = shown.grab().toImage();
+    EXPECT_GT(InkHeight(face), shown.fontMetrics().height() * face.devicePixelRatio())
+        << "the caption is on one line";
+}
+
+// A caption that fits looks just as the style's own button shows it.
+TEST_F(HostTest, AButtonShowsACaptionThatFitsAsThePlainButtonDoes) {
+    QWidget& shown = widgetOf(form.cmdNextPlayer);
+    QPushButton plain(QString::fromStdString(form.cmdNextPlayer.Caption()), shown.parentWidget());
+    plain.setFont(shown.font());
+    plain.setEnabled(shown.isEnabled());
+    plain.setAutoDefault(false);
+    plain.setGeometry(shown.geometry());
+    EXPECT_EQ(shown.grab().toImage(), plain.grab().toImage());
+}
+
+}  // namespace
