@@ -1,12 +1,16 @@
 // The program's start: the Qt window layer, the sound device, the mark that a copy is
-// running, then Main; the program runs on until its last window closes.
+// running, the HoverCommand library made known to this user, then Main; the program runs
+// on until its last window closes.
 
 #include "shell/main.h"
 
 #include <QApplication>
+#include <filesystem>
 
 #include "host/qt/qt_host.h"
 #include "platform/audio_sdl/sdl_audio.h"
+#include "platform/com/loader.h"
+#include "platform/com/registration.h"
 #include "platform/media/audio_backend.h"
 #include "platform/runtime/app.h"
 #include "platform/runtime/instance_lock.h"
@@ -16,7 +20,9 @@ namespace {
 // Installs the sound device for the life of the program and takes it away before it closes.
 class SoundDevice {
 public:
-    SoundDevice() : backend_(media::CreateSdlAudioBackend()) { media::SetAudioBackend(backend_.get()); }
+    SoundDevice() : backend_(media::CreateSdlAudioBackend()) {
+        media::SetAudioBackend(backend_.get());
+    }
     ~SoundDevice() { media::SetAudioBackend(nullptr); }
     SoundDevice(const SoundDevice&) = delete;
     SoundDevice& operator=(const SoundDevice&) = delete;
@@ -24,6 +30,17 @@ public:
 private:
     std::unique_ptr<media::AudioBackend> backend_;
 };
+
+// The dialogs make their buttons by ProgID. Kantrel lies beside the program, in a build
+// folder as in an installed one; it registers itself for this user when the class is
+// missing or its registered library is gone (a build folder removed).
+void RegisterKantrelWhenMissing() {
+    com::Guid clsid;
+    if (com::SUCCEEDED(com::CLSIDFromProgID("Lumbrix1.HoverCommand", &clsid)) &&
+        std::filesystem::exists(com::InprocServerOf(clsid)))
+        return;
+    com::RegisterServer((std::filesystem::path(vb::App().Path) / KANTREL_FILE).string());
+}
 
 }  // namespace
 
@@ -33,6 +50,7 @@ int main(int argc, char** argv) {
     const vb::InstanceLock running(vb::InstanceLockPath());
     vb::App().PrevInstance = running.HeldElsewhere();
     const SoundDevice sound;
+    RegisterKantrelWhenMissing();
     Module1::Main();
     return host.exec();
 }

@@ -37,6 +37,8 @@ ControlView* MakeView(vb::Control& control, QWidget* parent) {
         v = MakeStatusBarView(*status, parent);
     else if (auto* toolbar = dynamic_cast<vb::Toolbar*>(&control))
         v = MakeToolbarView(*toolbar, parent);
+    else if (auto* hosted = dynamic_cast<vb::UserControlHost*>(&control))
+        v = MakeUserControlView(*hosted, parent);
     if (v) v->present();
     return v;
 }

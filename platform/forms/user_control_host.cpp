@@ -55,6 +55,14 @@ T ArgAs(std::span<com::Variant> args, size_t i, com::VarType type) {
     return *v.get<T>();
 }
 
+// A surface with a 2x twin, as a picture box's has, so that the instance draws its face
+// sharp for a screen of two device pixels to a pixel.
+win::HBITMAP newSurfaceBitmap(int32_t width, int32_t height) {
+    gdi::Bitmap pixels(width, height);
+    pixels.addDoubledTwin();
+    return gdi::CreateBitmapFromPixels(pixels);
+}
+
 }  // namespace
 
 // What the instance sees of its host.
@@ -256,9 +264,13 @@ void UserControlHost::raiseEvent(com::DISPID id, std::span<com::Variant> args) {
 intptr_t UserControlHost::hDC() {
     if (dc_) return dc_;
     dc_ = win::CreateCompatibleDC(0);
-    bitmap_ = win::CreateCompatibleBitmap(0, ToPixels(Width()), ToPixels(Height()));
+    bitmap_ = newSurfaceBitmap(ToPixels(Width()), ToPixels(Height()));
     oldBitmap_ = win::SelectObject(dc_, bitmap_);
     return dc_;
+}
+
+const gdi::Bitmap* UserControlHost::Surface() const {
+    return dc_ ? gdi::SelectedBitmap(dc_) : nullptr;
 }
 
 vb::Picture UserControlHost::Image() { return gdi::PictureFromDC(hDC(), Name()); }

@@ -19,6 +19,10 @@
 #include "platform/com/user_control.h"
 #include "platform/forms/control.h"
 
+namespace gdi {
+class Bitmap;
+}
+
 namespace vb {
 
 class UserControlHost : public Control {
@@ -74,6 +78,10 @@ public:
     intptr_t hDC();
     /// What the instance has drawn so far, for the window layer to show.
     vb::Picture Image();
+    /// The surface's pixels (its twin() for a device pixel ratio of 2 or more), or nullptr
+    /// before first use. Valid until the next GDI call that selects, creates or deletes
+    /// objects.
+    const gdi::Bitmap* Surface() const;
     /// How many times the instance marked a stored property changed (the design is dirty).
     int32_t DirtyCount() const { return dirty_; }
 

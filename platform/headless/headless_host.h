@@ -16,6 +16,10 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/host.h"
+#include "platform/forms/list_view.h"
+#include "platform/forms/slider.h"
+#include "platform/forms/tabs.h"
+#include "platform/forms/text_box.h"
 #include "platform/headless/timer_queue.h"
 
 namespace headless {
@@ -86,6 +90,18 @@ public:
     /// (as clickMenu chooses it) raises Click. Returns whether an item was chosen; the key
     /// does nothing else.
     bool pressShortcut(vb::Form& form, const std::string& keys);
+    /// Types @p text into a text box: it goes at the end of the box's text when the box
+    /// receives input.
+    void typeText(vb::TextBox& box, const std::string& text);
+    /// Drags a slider's thumb to @p value: Scroll, then the position clamped to its range
+    /// (and Change), when the slider receives input.
+    void moveSlider(vb::Slider& slider, int32_t value);
+    /// Clicks tab @p index of a tab control: MouseDown, the switch (TabClick when the tab
+    /// changed), MouseUp, all only when the control receives input.
+    void clickTab(vb::TabControl& tabs, int16_t index);
+    /// Clicks the row with key @p key in a list view: it is selected and ItemClick runs,
+    /// when the list receives input (run-time error 35601 when there is no such row).
+    void clickListItem(vb::ListView& list, const std::string& key);
 
     // vb::Host
     void showForm(vb::Form& form, bool modal) override;
