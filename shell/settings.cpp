@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/registry/advapi32.h"
+#include "platform/registry/registry_store.h"
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/errors.h"
 #include "shell/Module1.h"
@@ -170,7 +171,9 @@ void LoadSettings() {
     KeepInRange();
 }
 
+// All fifteen values go to the settings file in one write.
 void SaveSettings() {
+    const registry::WriteBatch batch;
     for (const Setting& s : Settings())
         SaveRegString(win::HKEY_CURRENT_USER, kSettingsKey, s.name, s.get());
 }

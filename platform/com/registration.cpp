@@ -72,6 +72,7 @@ std::optional<std::string> TextValue(const std::string& key, const std::string& 
 }  // namespace
 
 HRESULT RegisterTypeLibrary(const TypeLibrary& lib, const std::string& libraryPath) {
+    registry::WriteBatch batch;  // every key of the library in one write of the registry
     Writer w;
     const std::string version = TypeLibKey(lib) + "\\" + VersionText(lib);
     w.Put(version, "", lib.helpString);
@@ -79,10 +80,11 @@ HRESULT RegisterTypeLibrary(const TypeLibrary& lib, const std::string& libraryPa
     w.Put(version + "\\FLAGS", "", "0");
     w.Put(version + "\\HELPDIR", "", libraryPath.substr(0, libraryPath.find_last_of('/') + 1));
     for (const ClassInfo& c : lib.classes) WriteClass(w, lib, c, libraryPath);
-    return w.ok() ? S_OK : SELFREG_E_CLASS;
+    return w.ok() && batch.Commit() ? S_OK : SELFREG_E_CLASS;
 }
 
 HRESULT UnregisterTypeLibrary(const TypeLibrary& lib) {
+    registry::WriteBatch batch;
     bool ok = registry::DeleteKey(TypeLibKey(lib));
     for (const ClassInfo& c : lib.classes) {
         ok = registry::DeleteKey(kRoot + c.progId) && ok;
@@ -90,7 +92,7 @@ HRESULT UnregisterTypeLibrary(const TypeLibrary& lib) {
         ok = registry::DeleteKey(InterfaceKey(c.defaultInterface.iid)) && ok;
         ok = registry::DeleteKey(InterfaceKey(c.eventInterface.iid)) && ok;
     }
-    return ok ? S_OK : SELFREG_E_CLASS;
+    return batch.Commit() && ok ? S_OK : SELFREG_E_CLASS;
 }
 
 HRESULT CLSIDFromProgID(std::string_view progId, Guid* clsid) {

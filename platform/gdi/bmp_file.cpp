@@ -102,6 +102,8 @@ uint32_t PixelAt(std::span<const uint8_t> b, const Layout& l, size_t line, int32
     return U32(b, l.palette + 4 * index) & 0xFFFFFFu;
 }
 
+}  // namespace
+
 void Put16(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(static_cast<uint8_t>(v));
     out.push_back(static_cast<uint8_t>(v >> 8));
@@ -110,8 +112,6 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
     Put16(out, v & 0xFFFFu);
     Put16(out, v >> 16);
 }
-
-}  // namespace
 
 std::optional<Bitmap> ReadBmp(std::span<const uint8_t> bytes) {
     const std::optional<Layout> l = ReadLayout(bytes);

@@ -26,6 +26,13 @@ std::optional<Bitmap> ReadBmp(std::span<const uint8_t> bytes);
 /// same for the same pixels every time.
 std::vector<uint8_t> WriteBmp(const Bitmap& bitmap);
 
+/// Appends the low 16 bits of @p v to @p out, low byte first, as BMP and cursor files
+/// store their numbers.
+void Put16(std::vector<uint8_t>& out, uint32_t v);
+
+/// Appends @p v to @p out as four bytes, low byte first.
+void Put32(std::vector<uint8_t>& out, uint32_t v);
+
 /// A picture named @p name from the BMP file @p bytes, with @p twinBytes, when not empty,
 /// as its 2x twin. The empty picture when @p bytes is not a BMP file; the picture without
 /// twin when @p twinBytes is not one or not exactly twice its size.

@@ -27,6 +27,9 @@ struct Store {
     bool loaded = false;
     std::map<std::string, Key> keys;  // by upper-case path
     std::string damagedCopy;
+    int batches = 0;                          // open write batches
+    bool changed = false;                     // a change waits for the batch's end
+    std::map<std::string, Key> beforeBatch;   // what a failed batch puts back
 };
 
 Store& store() {
@@ -175,7 +178,35 @@ bool Save(const Store& s) {
     }
 }
 
+// Writes a change through, or leaves it for the open batch to write.
+bool Persist(Store& s) {
+    if (s.batches == 0) return Save(s);
+    s.changed = true;
+    return true;
+}
+
 }  // namespace
+
+WriteBatch::WriteBatch() {
+    Store& s = Loaded();
+    if (s.batches++ == 0) {
+        s.beforeBatch = s.keys;
+        s.changed = false;
+    }
+}
+
+WriteBatch::~WriteBatch() { Commit(); }
+
+bool WriteBatch::Commit() {
+    if (!open_) return true;
+    open_ = false;
+    Store& s = store();
+    if (--s.batches > 0 || !s.changed) return true;
+    s.changed = false;
+    if (Save(s)) return true;
+    s.keys = std::move(s.beforeBatch);
+    return false;
+}
 
 std::string DefaultStorePath() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -214,7 +245,7 @@ bool CreateKey(const std::string& path) {
         }
         if (end == std::string::npos) break;
     }
-    if (!added || Save(s)) return true;
+    if (!added || Persist(s)) return true;
     s.keys = before;
     return false;
 }
@@ -225,7 +256,7 @@ bool DeleteKey(const std::string& path) {
     const std::string upper = Upper(path), below = upper + "\\";
     std::erase_if(s.keys,
                   [&](const auto& k) { return k.first == upper || k.first.starts_with(below); });
-    if (s.keys.size() == before.size() || Save(s)) return true;
+    if (s.keys.size() == before.size() || Persist(s)) return true;
     s.keys = before;
     return false;
 }
@@ -248,7 +279,7 @@ bool SetValue(const std::string& path, const std::string& name, const Value& val
     auto& slot = values[Upper(name)];
     if (slot.name.empty()) slot.name = name;
     slot.value = value;
-    if (Save(s)) return true;
+    if (Persist(s)) return true;
     values = before;
     return false;
 }

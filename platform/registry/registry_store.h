@@ -50,6 +50,23 @@ std::optional<Value> GetValue(const std::string& path, const std::string& name);
 /// written (the value is then not kept either).
 bool SetValue(const std::string& path, const std::string& name, const Value& value);
 
+/// Groups several changes into one write of the settings file: while a batch is open,
+/// changes are kept in memory and reported as written; the file is written once when the
+/// outermost batch ends. If that write fails, every change of the batch is taken back.
+class WriteBatch {
+public:
+    WriteBatch();
+    ~WriteBatch();
+    WriteBatch(const WriteBatch&) = delete;
+    WriteBatch& operator=(const WriteBatch&) = delete;
+    /// Ends the batch now; false when the file could not be written (the changes are then
+    /// gone). Only the outermost batch writes; an inner one returns true.
+    bool Commit();
+
+private:
+    bool open_ = true;
+};
+
 /// The name the damaged file was kept under the last time one was found, or "".
 const std::string& LastDamagedCopy();
 

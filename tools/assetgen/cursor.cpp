@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gdi/bmp_file.h"
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/palette.h"
 
@@ -26,14 +27,8 @@ void DrawPointer(Canvas& c) {
     c.fill(Outline(pointer, 1.2), Solid({34, 26, 12}));
 }
 
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFFu);
-    Put16(out, v >> 16);
-}
+using gdi::Put16;
+using gdi::Put32;
 
 // The pointer as 0xAARRGGBB pixels, top row first: drawn once on black and once on white,
 // the difference tells how much of the background shows through each pixel.

@@ -151,3 +151,36 @@ TEST_F(Registry, RootKeysOpenAsThemselvesAndBadArgumentsAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// A batch writes the file once at its end; a batch whose write fails leaves nothing behind.
+TEST_F(Registry, ABatchWritesOnceAndTakesEverythingBackWhenTheWriteFails) {
+    const std::string key = std::string("HKEY_CURRENT_USER\\") + kKey;
+    {
+        registry::WriteBatch batch;
+        ASSERT_TRUE(registry::CreateKey(key));
+        ASSERT_TRUE(registry::SetValue(key, "A", {REG_SZ, {'1'}}));
+        EXPECT_FALSE(fs::exists(registry::StorePath()));  // not yet written
+        {
+            registry::WriteBatch inner;
+            ASSERT_TRUE(registry::SetValue(key, "B", {REG_SZ, {'2'}}));
+        }
+        EXPECT_FALSE(fs::exists(registry::StorePath()));
+        EXPECT_TRUE(batch.Commit());
+    }
+    registry::SetStorePath(registry::StorePath());  // read back from the file
+    EXPECT_TRUE(registry::GetValue(key, "A"));
+    EXPECT_TRUE(registry::GetValue(key, "B"));
+
+    const std::string file = registry::StorePath();
+    fs::remove(file);
+    registry::SetStorePath(file);
+    registry::WriteBatch failing;
+    ASSERT_TRUE(registry::CreateKey(key));
+    fs::create_directory(file);  // a folder where the file should be
+    EXPECT_FALSE(failing.Commit());
+    EXPECT_FALSE(registry::KeyExists(key));
+}
+
+}  // namespace
