@@ -93,10 +93,7 @@ void ClearTotalsAndStatus(F& f) {
                              &f.lblDownTot, &f.lblUpTot, &f.lblRandTot, &f.lblOblgTot})
         total->setCaption("");
     for (int16_t panel = 2; panel <= 4; ++panel) f.StatusBar1.Panels(panel).setText("");
-    for (int16_t lamp = 0; lamp <= 2; ++lamp) {
-        f.picRound(lamp).setVisible(false);
-        f.picRoundBG(lamp).setVisible(true);
-    }
+    f.LightRollLamps(0);
     f.picRollDices.setVisible(true);
     f.picRollDices.setPicture(f.picRollDice.Picture());
 }

@@ -134,10 +134,7 @@ void UndoColumn(F& f, int32_t column, int32_t s) {
 // The lamps of the rolls the undone turn used are lit again.
 void ShowLampsOfUndoneTurn(F& f) {
     if (f.lastTurnRolls < 1 || f.lastTurnRolls > kRollsPerTurn) return;
-    for (int16_t k = 0; k < 3; ++k) {
-        f.picRound(k).setVisible(k < f.lastTurnRolls);
-        f.picRoundBG(k).setVisible(k >= f.lastTurnRolls);
-    }
+    f.LightRollLamps(f.lastTurnRolls);
 }
 
 // With hints always on, the values shown when the score was placed come back; a roll since
@@ -161,8 +158,7 @@ void RestoreTurnState(F& f) {
     if (f.hideAnnounceButtons) f.rollNumber = f.lastTurnRolls;
     if (f.roundIndex > 0 && !f.announcedThisTurn) f.roundIndex -= 1;
     if (f.rollNumber == kRollsPerTurn) {
-        f.picRollDices.setEnabled(false);
-        f.picRollDices.setPicture(f.picRollOff.Picture());
+        f.SetRollAreaEnabled(false);
         f.StatusBar1.Panels(2).setText("Place your score");
     } else {
         f.StatusBar1.Panels(2).setText("Place your score or roll the dice");
@@ -207,8 +203,7 @@ void OfferCellsAgain(F& f) {
     }
     if (fourColumns && (f.announcedThisTurn || f.hideAnnounceButtons || f.rollNumber == 1)) {
         OfferEmptyCells(f.Column(colOblg));
-        f.picRollDices.setEnabled(true);
-        f.picRollDices.setPicture(f.picRollDice.Picture());
+        f.SetRollAreaEnabled(true);
         f.announcedThisTurn = false;
     }
     if (f.announceKeptForUndo) Offer(f.cmdOblg(f.selectedRow));
