@@ -8,9 +8,9 @@
 #include "platform/forms/msgbox.h"
 #include "platform/media/mci.h"
 #include "platform/runtime/datetime.h"
-#include "platform/user32/cursors.h"
 #include "shell/BGmusic.h"
 #include "shell/Module1.h"
+#include "shell/base_cursor.h"
 #include "shell/settings.h"
 
 // Once the question is past, closing cannot be stopped any more.
@@ -21,11 +21,9 @@ void frmTolvarin::Form_QueryUnload(int16_t& Cancel, int16_t) {
         return;
     }
     Module1::SaveSettings();
-    // The class cursor in force before the window loaded comes back, and the one from
-    // "base.cur" is freed: it is no longer in use then.
-    if (Module1::hOldClassCursor != 0)
-        win::SetClassWord(hWnd(), win::GCL_HCURSOR, Module1::hOldClassCursor);
-    if (Module1::hBaseCursor != 0) win::DestroyCursor(Module1::hBaseCursor);
+    // The class cursor in force before the first window loaded comes back, and the one
+    // from "base.cur" is freed: it is no longer in use then.
+    Module1::RestoreClassCursor(hWnd());
     if (Module1::MusicOn) BGmusic::CloseMP3();
     // An intro or a jingle may still be open.
     win::mciSendStringA("close song", nullptr, 0, 0);

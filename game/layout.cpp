@@ -8,8 +8,8 @@
 #include "platform/forms/form.h"
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/random.h"
-#include "platform/user32/cursors.h"
 #include "shell/Module1.h"
+#include "shell/base_cursor.h"
 #include "shell/board_height.h"
 
 namespace {
@@ -231,10 +231,7 @@ void SetPanel(vb::StatusBar& bar, int16_t panel, int32_t width) {
 void frmTolvarin::Form_Load() {
     setWidth(kWindowWidth);
     PlaceWindow(*this);
-    // The program's own pointer becomes the cursor of every window; a missing cursor file
-    // leaves a null handle, and the attempt is made all the same.
-    Module1::hBaseCursor = win::LoadCursorFromFileA((Module1::AppFolder + "base.cur").c_str());
-    Module1::hOldClassCursor = win::SetClassWord(hWnd(), win::GCL_HCURSOR, Module1::hBaseCursor);
+    Module1::UseBaseCursor(hWnd());
     // A setting that names no dice count would send the dice loops past the sixth die.
     if (Module1::DiceSetting != 4 && Module1::DiceSetting != 5)
         Module1::DiceSetting = Module1::Globals{}.DiceSetting;  // the first-run count

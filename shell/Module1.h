@@ -64,6 +64,7 @@ struct Globals {
     // The cursor loaded from "base.cur" and the class cursor it replaced.
     intptr_t hBaseCursor = 0;
     intptr_t hOldClassCursor = 0;
+    bool BaseCursorSet = false;  // hOldClassCursor holds the cursor of before the first window
 
     // Answers handed back by the options and welcome dialogs.
     int16_t OptionsNewGameAnswer = 0;  // 1 OK, 2 Cancel

@@ -16,6 +16,7 @@
 #include "platform/headless/headless_host.h"
 #include "platform/user32/cursors.h"
 #include "shell/Module1.h"
+#include "shell/base_cursor.h"
 
 namespace {
 
@@ -388,6 +389,7 @@ TEST_F(Layout, TheClassCursorComesFromTheProgramFolder) {
     EXPECT_EQ(Module1::hBaseCursor, 0);
     EXPECT_EQ(Module1::hOldClassCursor, win::kArrowCursor);
     EXPECT_EQ(win::ClassCursor(), 0);
+    Module1::RestoreClassCursor(made->hWnd());  // the first window closes
 
     std::filesystem::copy_file(bin + "/base.cur", folder / "base.cur",
                                std::filesystem::copy_options::overwrite_existing);
