@@ -145,7 +145,11 @@ const std::vector<Property>& Properties() {
 
 std::string ControlProperty(vb::Control& control, const std::string& property) {
     std::string name = property;
-    if (name.empty()) name = As<vb::Timer>(control) ? "Enabled" : "Caption";
+    if (name.empty())
+        name = As<vb::Timer>(control)     ? "Enabled"
+               : As<vb::TextBox>(control) ? "Text"
+               : As<vb::Slider>(control)  ? "Value"
+                                          : "Caption";
     for (const Property& p : Properties()) {
         if (name != p.name) continue;
         if (auto text = p.read(control)) return *text;
