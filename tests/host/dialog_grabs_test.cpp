@@ -29,7 +29,6 @@ protected:
         dialog.Show(vb::vbModal, &form);
         ASSERT_FALSE(grabbed.isNull()) << name;
         const auto ratio = static_cast<int>(grabbed.devicePixelRatio());
-        EXPECT_EQ(grabbed.width() / ratio, dialog.Width() / 15 - 6) << name;
         QDir().mkpath("grabs");
         grabbed.save(QString::fromStdString("grabs/" + name + "-" + std::to_string(ratio) + "x.png"));
     }

@@ -1,5 +1,5 @@
-// The dialogs make their buttons by ProgID: the control library the build made is
-// registered in the tests' settings store, once, as the program registers it at start.
+// The dialogs make their buttons by ProgID: the build's control library is registered in
+// the tests' settings store, as the program registers it at start when it is missing.
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,7 @@
 
 namespace {
 
-class KantrelRegistered : public ::testing::Environment {
-public:
+struct KantrelRegistered : ::testing::Environment {
     void SetUp() override {
         com::Guid clsid;
         if (com::SUCCEEDED(com::CLSIDFromProgID("Lumbrix1.HoverCommand", &clsid)) &&
