@@ -178,7 +178,7 @@ void frmScores2::cmdClearTable_Click() {
         vb::vbOK)
         return;
     try {
-        vb::SetAttr(ScoresFilePath, 0);
+        vb::SetAttr(ScoresFilePath, 0);  // normal: a hidden or read-only table goes too
         vb::Kill(ScoresFilePath);
     } catch (const vb::RuntimeError& error) {
         ReportFileError(error, ScoresFilePath, "delete");
