@@ -1,7 +1,8 @@
 #include "dialogs/frmScores2.h"
 
-#include "game/frmTolvarin.h"
+#include "dialogs/dialog_owner.h"
 #include "game/top_score_file.h"
+#include "platform/files/file_ops.h"
 #include "platform/files/paths.h"
 #include "platform/forms/msgbox.h"
 #include "platform/media/mci.h"
@@ -10,76 +11,33 @@
 #include "platform/runtime/errors.h"
 #include "platform/runtime/strings.h"
 #include "shell/Module1.h"
+#include "shell/base_cursor.h"
 
 namespace {
 
-constexpr vb::OleColor kTableBack = 0xD2FFEF;   // RGB(239, 255, 210)
-constexpr vb::OleColor kHeaderBack = 0xA5E6CD;  // RGB(205, 230, 165)
-constexpr vb::OleColor kTableRule = 0x808080;
-constexpr vb::OleColor kNewEntryBack = 0x8000000D;  // the system's highlight
-constexpr vb::OleColor kNewEntryFore = 0x8000000E;
-constexpr vb::OleColor kTableFore = vb::vbBlack;
-const vb::Font kVerdana{.Name = "Verdana", .Size = 8};
-const vb::Font kVerdanaBold{.Name = "Verdana", .Size = 8, .Bold = true};
-const vb::Font kArial{.Name = "Arial", .Size = 9, .Bold = true};
+constexpr vb::OleColor kTableBack = 0xD2FFEF;  // RGB(239, 255, 210)
 
-// The table in twips of the window's inner area: a header band, then 20 rows. Every
-// length is a whole number of pixels (15 twips), so rows and columns meet without seams.
-constexpr int32_t kTableLeft = 135;
-constexpr int32_t kTableTop = 120;
-constexpr int32_t kHeaderHeight = 300;
-constexpr int32_t kRowHeight = 270;
-constexpr int32_t kFirstRowTop = kTableTop + kHeaderHeight;
-constexpr int32_t kTextDrop = 30;   // the text's distance from the top of its row
-constexpr int32_t kCellInset = 90;  // the text's distance from the column's sides
-
-// The columns: place, name, score and date. Places are centred and scores lined up on the
-// right, so that their digits stand in columns.
+// The list's columns: the place, then what each record holds.
 struct Column {
-    int32_t left;
-    int32_t width;
-    int16_t alignment;
     const char* header;
+    int16_t icon;  // in ilHeader
+    int32_t width;
 };
-constexpr Column kColumns[4] = {{kTableLeft, 810, vb::vbCenter, ""},
-                                {kTableLeft + 810, 2205, vb::vbLeftJustify, "Name"},
-                                {kTableLeft + 3015, 1545, vb::vbRightJustify, "Score"},
-                                {kTableLeft + 4560, 1665, vb::vbLeftJustify, "Date"}};
-constexpr int32_t kTableWidth = 6225;
-constexpr int32_t kTableHeight = kHeaderHeight + topscores::kTableEntries * kRowHeight;
+constexpr Column kColumns[] = {{"", 4, 800}, {"Name", 1, 2200}, {"Score", 3, 1550}, {"Date", 2, 1650}};
 
-// The window without and with the result line of a finished game.
+// The window without and with the result line of a finished game: where the buttons, the
+// foot of the box around them and the check box below it stand, and the window's height.
 struct Layout {
-    bool resultLine;
     int32_t buttonTop;
+    int32_t ruleY;
+    int32_t checkTop;
     int32_t height;
 };
-constexpr Layout kPlainLayout{false, 6390, 7860};
-constexpr Layout kResultLayout{true, 7015, 8500};
-constexpr int32_t kResultTop = 6150;
-constexpr int32_t kReturnWidth = 1455;
+constexpr Layout kPlainLayout{6390, 7040, 7100, 7860};
+constexpr Layout kResultLayout{7015, 7650, 7720, 8500};
 
-int32_t RowTop(int32_t place) { return kFirstRowTop + (place - 1) * kRowHeight; }
-
-void DesignCell(vb::Label& label, const Column& column, int32_t rowTop, const vb::Font& font) {
-    label.setCaption("");
-    label.setFont(font);
-    label.setBackStyle(0);
-    label.setForeColor(kTableFore);
-    label.setAlignment(column.alignment);
-    label.Move(column.left + kCellInset, rowTop + kTextDrop, column.width - 2 * kCellInset,
-               kRowHeight - kTextDrop);
-    label.setVisible(true);
-}
-
-void DesignBand(vb::Shape& band, int32_t top, int32_t height, vb::OleColor back) {
-    band.setBackStyle(1);
-    band.setBackColor(back);
-    band.setBorderStyle(1);
-    band.setBorderColor(kTableRule);
-    band.Move(kTableLeft, top, kTableWidth, height);
-    band.setVisible(true);
-}
+// Rows are keyed "a" to "t" by place, so that a place finds its row.
+std::string RowKey(int32_t place) { return std::string(1, static_cast<char>(96 + place)); }
 
 // The end-of-game jingle plays on the "song" device and goes on after the window closes.
 void PlayJingle(const std::string& file, bool closeFirst) {
@@ -90,99 +48,98 @@ void PlayJingle(const std::string& file, bool closeFirst) {
     win::mciSendStringA("play song", nullptr, 0, 0);
 }
 
-void ReportOpenError(const vb::RuntimeError& error, const std::string& path) {
-    if (error.Number() != vb::errFileNotFound) return;
-    vb::MsgBox(vb::CStr(int32_t{error.Number()}) + error.Description() + "Cannot open " + path,
-               vb::vbInformation, "Open scores");
+// A table that was not found gets the game's own message; any other failure says what
+// could not be done to which file, so that a damaged or locked table is never passed over.
+void ReportFileError(const vb::RuntimeError& error, const std::string& path,
+                     const std::string& what) {
+    if (error.Number() == vb::errFileNotFound) {
+        vb::MsgBox(vb::CStr(int32_t{error.Number()}) + error.Description() + "Cannot open " + path,
+                   vb::vbInformation, "Open scores");
+        return;
+    }
+    vb::MsgBox("Cannot " + what + " the top-score table " + path + ":\r\n" + error.Description(),
+               vb::vbExclamation, "Open scores");
 }
 
 }  // namespace
 
-// A fixed dialog frame around the client area of 6495 x 8115 twips.
-void frmScores2::InitializeComponent() {
-    setCaption("Tolvarin - Hall of Fame");
-    designGeometry(0, 0, 6585, kPlainLayout.height);
-    DesignTable();
-    lblScore.setCaption("");
-    lblScore.setFont(kArial);
-    lblScore.setBackStyle(0);
-    lblScore.Move(kTableLeft, kResultTop, kTableWidth, 480);
-    lblScore.setVisible(false);
-    cmdReturn.setCaption("&Return");
-    cmdReturn.Move(kTableLeft + kTableWidth - kReturnWidth, kPlainLayout.buttonTop, kReturnWidth,
-                   375);
-    cmdReturn.setVisible(true);
-    cmdReturn.setEnabled(true);
-    cmdReturn.Click = [this] { cmdReturn_Click(); };
-}
-
-void frmScores2::DesignTable() {
-    DesignBand(shpTable, kTableTop, kTableHeight, kTableBack);
-    DesignBand(shpHeader, kTableTop, kHeaderHeight, kHeaderBack);
-    shpNewEntry.setBackStyle(1);
-    shpNewEntry.setBackColor(kNewEntryBack);
-    shpNewEntry.setBorderStyle(0);
-    shpNewEntry.Move(kTableLeft + 15, kFirstRowTop, kTableWidth - 30, kRowHeight);
-    shpNewEntry.setVisible(false);
-    for (int16_t c = 1; c <= 4; ++c) {
-        DesignCell(lblHeader(c), kColumns[c - 1], kTableTop, kVerdanaBold);
-        lblHeader(c).setCaption(kColumns[c - 1].header);
-    }
-    for (int16_t place = 1; place <= topscores::kTableEntries; ++place) {
-        const int32_t top = RowTop(place);
-        DesignCell(lblPlace(place), kColumns[0], top, kVerdana);
-        DesignCell(lblName(place), kColumns[1], top, kVerdana);
-        DesignCell(lblPoints(place), kColumns[2], top, kVerdana);
-        DesignCell(lblDate(place), kColumns[3], top, kVerdana);
-    }
-}
-
 void frmScores2::Form_Load() {
-    const frmTolvarin& main = vb::Default<frmTolvarin>();
-    setLeft(main.Left() + main.Width() / 2 - Width() / 2);
-    setTop(main.Top() + main.Height() / 2 - Height() / 2);
+    PlaceOverOwner();
+    Module1::UseBaseCursor(hWnd());
+    LVScores.setBackColor(kTableBack);
     TableNumber = topscores::TableNumber(Module1::NumColumns, Module1::DiceSetting);
-    ScoresFilePath = topscores::FilePath(TableNumber);
+    Check1.setValue(Module1::GridLinesOn ? vb::vbChecked : vb::vbUnchecked);
+    LVScores.setGridLines(Module1::GridLinesOn);
+    SuppressTabReload = true;
+    ShowTable(TableNumber);
+    SSTab1.setTab(static_cast<int16_t>(TableNumber - 1));
+    // From here every tab change, by mouse or by keyboard, shows its own table.
+    SuppressTabReload = false;
+    LayOut(Module1::ShowScoreResult);
+    if (Module1::ShowScoreResult) ShowResultLine();
+}
+
+// Centred over its owner at the window's design height.
+void frmScores2::PlaceOverOwner() {
+    const DialogOwner owner = FindDialogOwner();
+    setLeft(vb::CLng(owner.left + owner.width / 2.0 - Width() / 2.0));
+    setTop(vb::CLng(owner.top + owner.height / 2.0 - Height() / 2.0));
+}
+
+void frmScores2::LayOut(bool resultLine) {
+    const Layout& layout = resultLine ? kResultLayout : kPlainLayout;
+    lblScore.setVisible(resultLine);
+    cmdClearTable.setTop(layout.buttonTop);
+    cmdReturn.setTop(layout.buttonTop);
+    Line2.setY1(layout.ruleY);
+    Line2.setY2(layout.ruleY);
+    Line3.setY2(layout.ruleY);
+    Line4.setY2(layout.ruleY);
+    Check1.setTop(layout.checkTop);
+    setHeight(layout.height);
+}
+
+void frmScores2::ShowTable(int32_t tableNumber) {
+    ScoresFilePath = topscores::FilePath(tableNumber);
     if (vb::FileExists(ScoresFilePath))
         LoadScoresTable();
     else
         ShowEmptyTable();
-    const Layout& layout = Module1::ShowScoreResult ? kResultLayout : kPlainLayout;
-    lblScore.setVisible(layout.resultLine);
-    cmdReturn.setTop(layout.buttonTop);
-    setHeight(layout.height);
-    if (Module1::ShowScoreResult) ShowResultLine();
 }
 
-void frmScores2::ClearRows() {
-    shpNewEntry.setVisible(false);
-    for (int16_t place = 1; place <= topscores::kTableEntries; ++place) {
-        for (Labels* column : {&lblPlace, &lblName, &lblPoints, &lblDate}) {
-            vb::Label& cell = (*column)(place);
-            cell.setCaption("");
-            cell.setForeColor(kTableFore);
-        }
-        lblPlace(place).setCaption(vb::CStr(int32_t{place}));
-    }
+void frmScores2::SetupColumns() {
+    LVScores.setColumnHeaderIcons(ilHeader.Name());
+    LVScores.ClearColumns();
+    for (const Column& c : kColumns) LVScores.AddColumn(c.header, c.width, c.icon);
 }
 
-void frmScores2::ShowEmptyTable() { ClearRows(); }
+void frmScores2::ShowEmptyTable() {
+    LVScores.ClearItems();
+    SetupColumns();
+    for (int32_t place = 1; place <= topscores::kTableEntries; ++place)
+        LVScores.AddItem(RowKey(place), vb::CStr(place));
+}
 
-// A place whose score is -9999 is empty: its score cell stays blank, while its name and
-// date show what is stored.
+// An empty place (score -9999) shows no score, while its name and date show what is
+// stored; the places a short file does not reach are empty places. A table that cannot be
+// read shows 20 empty places after the message.
 void frmScores2::LoadScoresTable() {
-    ClearRows();
+    LVScores.ClearItems();
+    SetupColumns();
+    std::vector<Module1::ScoreRecord> table;
     try {
-        const auto table = topscores::ReadTable(ScoresFilePath);
-        for (int16_t place = 1; place <= topscores::kTableEntries; ++place) {
-            const Module1::ScoreRecord& row = table[static_cast<size_t>(place - 1)];
-            lblName(place).setCaption(topscores::FieldText(row.Name));
-            if (row.Score != topscores::kEmptyScore)
-                lblPoints(place).setCaption(vb::CStr(row.Score));
-            lblDate(place).setCaption(topscores::FieldText(row.Date));
-        }
+        table = topscores::ReadTable(ScoresFilePath);
     } catch (const vb::RuntimeError& error) {
-        ReportOpenError(error, ScoresFilePath);
+        ReportFileError(error, ScoresFilePath, "read");
+        ShowEmptyTable();
+        return;
+    }
+    for (int32_t place = 1; place <= topscores::kTableEntries; ++place) {
+        const Module1::ScoreRecord& row = table[static_cast<size_t>(place - 1)];
+        vb::ListItem& item = LVScores.AddItem(RowKey(place), vb::CStr(place));
+        item.setSubItems(1, topscores::FieldText(row.Name));
+        if (row.Score != topscores::kEmptyScore) item.setSubItems(2, vb::CStr(row.Score));
+        item.setSubItems(3, topscores::FieldText(row.Date));
     }
 }
 
@@ -196,19 +153,43 @@ void frmScores2::ShowResultLine() {
         return;
     }
     win::mciSendStringA("close song", nullptr, 0, 0);
-    MarkNewEntry(rank);
+    LVScores.ListItems(RowKey(rank)).setSelected(true);
     lblScore.setCaption(score + " points was good enough to get on the \r\n" +
                         "   top scores table at position #" + vb::CStr(rank) + ".");
     PlayJingle("GameOver2.mp3", false);
 }
 
-// The new entry's row stands out in the system's highlight colours.
-void frmScores2::MarkNewEntry(int32_t place) {
-    shpNewEntry.setTop(RowTop(place));
-    shpNewEntry.setVisible(true);
-    const auto index = static_cast<int16_t>(place);
-    for (Labels* column : {&lblPlace, &lblName, &lblPoints, &lblDate})
-        (*column)(index).setForeColor(kNewEntryFore);
+void frmScores2::SSTab1_Click(int16_t /*PreviousTab*/) {
+    if (SuppressTabReload) return;
+    cmdClearTable.PutProperty("Enabled", true);
+    ShowTable(SSTab1.Tab() + 1);
+}
+
+void frmScores2::Check1_Click() { LVScores.setGridLines(Check1.Value() == vb::vbChecked); }
+
+// Clears the table of the tab shown, which is the table on the screen.
+void frmScores2::cmdClearTable_Click() {
+    ScoresFilePath = topscores::FilePath(SSTab1.Tab() + 1);
+    if (!vb::FileExists(ScoresFilePath)) {
+        vb::MsgBox("Table is Empty!", vb::vbExclamation);
+        return;
+    }
+    if (vb::MsgBox("Delete top 20 Scores?", vb::vbOKCancel + vb::vbQuestion, "Delete Scores?") !=
+        vb::vbOK)
+        return;
+    try {
+        vb::SetAttr(ScoresFilePath, 0);  // normal: a hidden or read-only table goes too
+        vb::Kill(ScoresFilePath);
+    } catch (const vb::RuntimeError& error) {
+        ReportFileError(error, ScoresFilePath, "delete");
+        return;
+    }
+    ShowEmptyTable();
+    cmdClearTable.PutProperty("Enabled", false);
 }
 
 void frmScores2::cmdReturn_Click() { Unload(); }
+
+void frmScores2::Form_Unload(int16_t& /*Cancel*/) {
+    Module1::GridLinesOn = Check1.Value() != vb::vbUnchecked;
+}

@@ -1,50 +1,59 @@
 #pragma once
-// The top-scores window: the table of the layout and dice in play, one row for each of
-// its 20 places, and after a game a line that says whether the score made it.
+// The top-scores window: one of the four top-score tables in a list, one tab for each,
+// with Clear Table and the grid-lines switch; after a game a line that says whether the
+// score made the table, and the end-of-game jingle.
 
 #include <cstdint>
 #include <string>
 
-#include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/image_list.h"
+#include "platform/forms/list_view.h"
+#include "platform/forms/tabs.h"
+#include "platform/forms/toggles.h"
+#include "platform/forms/user_control_host.h"
 
 class frmScores2 : public vb::Form {
 public:
     frmScores2() : vb::Form("frmScores2") {}
 
-    using Labels = vb::ControlArray<vb::Label>;
+    vb::TabControl SSTab1{*this, "SSTab1"};  // one tab for each table
+    vb::ListView LVScores{*this, "LVScores"};
+    vb::ImageList ilHeader{*this, "ilHeader"};  // the column headers' icons
+    vb::Label lblScore{*this, "lblScore"};      // the result line after a game
+    vb::CheckBox Check1{*this, "Check1"};       // grid lines
+    vb::UserControlHost cmdClearTable{*this, "cmdClearTable", "Lumbrix1.HoverCommand"};
+    vb::UserControlHost cmdReturn{*this, "cmdReturn", "Lumbrix1.HoverCommand"};
+    // A box around the buttons (and the result line): its foot and its two sides.
+    vb::Line Line2{*this, "Line2"};
+    vb::Line Line3{*this, "Line3"};
+    vb::Line Line4{*this, "Line4"};
 
-    // The table's frame and background, its header band, and the bar behind the row of the
-    // entry a game has just made.
-    vb::Shape shpTable{*this, "shpTable"};
-    vb::Shape shpHeader{*this, "shpHeader"};
-    vb::Shape shpNewEntry{*this, "shpNewEntry"};
-    // The table, one label of each column for each place 1..20, under their headers.
-    Labels lblHeader{*this, "lblHeader", 1, 4};
-    Labels lblPlace{*this, "lblPlace", 1, 20};
-    Labels lblName{*this, "lblName", 1, 20};
-    Labels lblPoints{*this, "lblPoints", 1, 20};
-    Labels lblDate{*this, "lblDate", 1, 20};
-    vb::Label lblScore{*this, "lblScore"};  // the result line after a game
-    vb::CommandButton cmdReturn{*this, "cmdReturn"};
+    std::string ScoresFilePath;      // the file of the table shown
+    bool SuppressTabReload = false;  // while Form_Load selects the tab
+    int32_t TableNumber = 0;         // 1 to 4, chosen by the settings
 
-    std::string ScoresFilePath;  // the file of the table shown
-    int32_t TableNumber = 0;     // 1 to 4, chosen by the settings
-
-    // Fills the table from ScoresFilePath.
+    // Fills the list from ScoresFilePath.
     void LoadScoresTable();
-    // Shows the 20 places with nothing in them.
+    // Fills the list with 20 empty places.
     void ShowEmptyTable();
+    // The four columns with their header texts, icons and widths.
+    void SetupColumns();
 
 protected:
     void InitializeComponent() override;
     void Form_Load() override;
+    void Form_Unload(int16_t& Cancel) override;
 
 private:
-    void DesignTable();
+    void DesignButtons();
+    void PlaceOverOwner();
+    void LayOut(bool resultLine);
+    void ShowTable(int32_t tableNumber);
     void ShowResultLine();
-    void MarkNewEntry(int32_t place);
-    void ClearRows();
+    void SSTab1_Click(int16_t PreviousTab);
+    void Check1_Click();
+    void cmdClearTable_Click();
     void cmdReturn_Click();
 };

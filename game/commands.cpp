@@ -1,12 +1,15 @@
-// The main window's commands: the Game menu's top scores and exit, the toolbar's buttons,
+// The main window's commands: the Game menu's options, top scores and exit, the toolbar's
+// buttons,
 // and the hint and sound-effect switches, each shown by its pairs of menu items and, for
 // sound, the toolbar's picture. The switches change only the settings variables; they reach
 // the registry when the settings are saved.
 
 #include <string_view>
 
+#include "dialogs/frmOptions.h"
 #include "dialogs/frmScores2.h"
 #include "game/frmTolvarin.h"
+#include "platform/forms/msgbox.h"
 #include "shell/Module1.h"
 #include "shell/sound.h"
 
@@ -34,6 +37,58 @@ void frmTolvarin::ShowSwitchItems(vb::Menu& onItem, vb::Menu& onTwin, vb::Menu& 
     onTwin.setVisible(!on);
     offItem.setVisible(!on);
     offTwin.setVisible(on);
+}
+
+// The layout, the dice and the players change the board: during a game the player chooses
+// between a new game with the new values and the game under way with the old ones.
+void frmTolvarin::mnuOptions_Click() {
+    const int32_t columns = Module1::NumColumns;
+    const int32_t dice = Module1::DiceSetting;
+    const int32_t players = Module1::NumPlayers;
+    const bool statusBar = Module1::StatusBarOn;
+    Module1::OpenedFromMain = true;
+    Module1::SettingsChanged = false;
+    Module1::OptionsNewGameAnswer = 0;
+    vb::Default<frmOptions>().Show(vb::vbModal, this);
+    if (Module1::NumColumns != columns || Module1::DiceSetting != dice ||
+        Module1::NumPlayers != players) {
+        if (!GameUnderWay()) {
+            SetControls();
+        } else {
+            Module1::OptionsNewGameAnswer = vb::MsgBox(
+                "Click OK to start a new game or click Cancel to discard changes and return "
+                "to current game.",
+                vb::vbOKCancel + vb::vbQuestion, "Start a New Game?");
+            if (Module1::OptionsNewGameAnswer == vb::vbOK) {
+                mnuNewGame_Click();
+                SetControls();
+                return;
+            }
+        }
+    }
+    if (Module1::OptionsNewGameAnswer == vb::vbCancel) {
+        Module1::NumColumns = columns;
+        Module1::DiceSetting = dice;
+        Module1::NumPlayers = players;
+    }
+    if (Module1::StatusBarOn != statusBar) LayoutStatusBar();
+    Module1::LastDieIndex = Module1::DiceSetting;
+    if (Module1::SettingsChanged) ShowPlayerNames();
+}
+
+// The player flags say whose board is on show, whatever the names are.
+void frmTolvarin::ShowPlayerNames() {
+    const bool second = SecondBoardShown();
+    if (Module1::NumPlayers == 2) {
+        const std::string& shown = second ? Module1::Player2Name : Module1::Player1Name;
+        StatusBar1.Panels(1).setText(shown);
+        setCaption("Tolvarin - " + shown);
+    }
+    // After a game the viewer names the board its next click shows.
+    const bool showsSecond = cmdShowNextBoard.Visible() && !second;
+    cmdShowNextBoard.setCaption("    Show      " +
+                                (showsSecond ? Module1::Player2Name : Module1::Player1Name) +
+                                "'s  Board");
 }
 
 void frmTolvarin::mnuScores_Click() {

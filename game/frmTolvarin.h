@@ -475,6 +475,8 @@ public:
     // Ends the game under way, after asking while one runs, and lays out a fresh board that
     // the reveal then shows; on a board still fresh it only blanks the score counter.
     void mnuNewGame_Click();
+    // Whether a game is under way, which New Game and Options ask about before they end it.
+    bool GameUnderWay() const;
     // Empties the sheet, chooses the reveal pattern and starts the reveal.
     void ClearBoard();
     // The order in which reveal pattern 6 shows the 52 cells: a shuffle of 0..51.
@@ -493,7 +495,9 @@ public:
     // picture) of the option in force, the twin (which chooses it) of the other.
     static void ShowSwitchItems(vb::Menu& onItem, vb::Menu& onTwin, vb::Menu& offItem,
                                 vb::Menu& offTwin, bool on);
-    // Game menu: the top scores without a result line; Exit closes the window.
+    // Game menu: the options dialog, then the window laid out for what it changed; the top
+    // scores without a result line; Exit closes the window.
+    void mnuOptions_Click();
     void mnuScores_Click();
     void mnuGameExit_Click();
     // Tools menu: the twins choose hints on request or always, sound effects and music on
@@ -511,6 +515,9 @@ public:
     // The sound and music buttons turn their switch over.
     void ToggleSoundEffects();
     void ToggleMusic();
+    // The players' names as the options dialog left them: the caption and status panel 1
+    // name the player whose board is shown, the board viewer the board it would show.
+    void ShowPlayerNames();
     // The background playlist: SONG01 and SONG02 take turns while music is on.
     void Timer3_Timer();
     // The intro music, on the second tick after a game ends.

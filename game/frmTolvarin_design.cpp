@@ -463,6 +463,7 @@ void frmTolvarin::ConnectWindowEvents() {
     mnuNewGame.Click = [this] { mnuNewGame_Click(); };
     tmrAnimation.Tick = [this] { tmrAnimation_Timer(); };
     // -- Menus, toolbar, sound and music
+    mnuOptions.Click = [this] { mnuOptions_Click(); };
     mnuScores.Click = [this] { mnuScores_Click(); };
     mnuGameExit.Click = [this] { mnuGameExit_Click(); };
     mnuHintsByRequest2.Click = [this] { mnuHintsByRequest2_Click(); };

@@ -25,10 +25,6 @@ constexpr int32_t kRevealInRandomOrder = 6;
 
 bool FourColumns() { return Module1::NumColumns == 4; }
 
-// A board is under way from its first roll, and also while the second player plays on after
-// the first player's board was entered (the roll has not set GameStarted again yet).
-bool GameUnderWay(const F& f) { return Module1::GameStarted || f.boardEntered; }
-
 // "Quit this Game?" while a game runs; an OK the options dialog already gave counts once.
 bool QuitConfirmed(const F& f) {
     const bool answeredInOptions = Module1::OptionsNewGameAnswer == vb::vbOK;
@@ -151,7 +147,7 @@ void ClosingSteps(F& f) {
 }  // namespace
 
 void frmTolvarin::mnuNewGame_Click() {
-    if (GameUnderWay(*this)) {
+    if (GameUnderWay()) {
         // Cancel keeps the game under way exactly as it is.
         if (!QuitConfirmed(*this)) return;
         gameOver = false;
@@ -182,6 +178,10 @@ void frmTolvarin::mnuNewGame_Click() {
     }
     ClosingSteps(*this);
 }
+
+// A board is under way from its first roll, and also while the second player plays on after
+// the first player's board was entered (the roll has not set GameStarted again yet).
+bool frmTolvarin::GameUnderWay() const { return Module1::GameStarted || boardEntered; }
 
 // The roll area stays disabled while the reveal runs; its last step enables it.
 void frmTolvarin::ClearBoard() {

@@ -184,9 +184,8 @@ int32_t EnterScore(std::string_view path, const ScoreRecord& entry) {
 }
 
 std::vector<ScoreRecord> ReadTable(std::string_view path) {
-    const std::vector<uint8_t> bytes = vb::ReadWholeFile(path);
-    std::vector<ScoreRecord> table;
-    for (int32_t k = 1; k <= kTableEntries; ++k) table.push_back(RecordAt(bytes, k));
+    std::vector<ScoreRecord> table = TableEntries(vb::ReadWholeFile(path));
+    table.resize(kTableEntries, EmptyEntry());
     return table;
 }
 

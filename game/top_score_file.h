@@ -78,8 +78,9 @@ std::vector<uint8_t> FileBytes(const std::vector<ScoreRecord>& table);
 // Raises the run-time error of a failed read or write.
 int32_t EnterScore(std::string_view path, const ScoreRecord& entry);
 
-// The 20 places of the table file @p path as stored; records past the end of the file read
-// as zeros. Raises the run-time error of a failed read.
+// The 20 places of the table file @p path as stored; the places a short file does not hold
+// are empty entries, as the next entry would find them. Raises the run-time error of a
+// failed read.
 std::vector<ScoreRecord> ReadTable(std::string_view path);
 
 }  // namespace topscores

@@ -28,6 +28,11 @@ std::function<int(ReplaceStep)>& FailureHook() {
     return hook;
 }
 
+std::function<int()>& ReadHook() {
+    static std::function<int()> hook;
+    return hook;
+}
+
 // The errno value a test wants @p step to fail with; 0 when the step is to run.
 int Injected(ReplaceStep step) {
     const auto& hook = FailureHook();
@@ -139,6 +144,8 @@ void SetReplaceFailureHook(std::function<int(ReplaceStep)> hook) {
     FailureHook() = std::move(hook);
 }
 
+void SetReadFailureHook(std::function<int()> hook) { ReadHook() = std::move(hook); }
+
 void ReplaceFileAtomically(std::string_view path, std::span<const uint8_t> bytes) {
     TemporaryFile file{fs::path(WritablePath(path))};
     file.Write(bytes);
@@ -156,7 +163,8 @@ std::vector<uint8_t> ReadWholeFile(std::string_view path) {
         Raise(errPathFileAccess);
     }
     std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size));
-    const int error = ReadAll(descriptor, bytes);
+    int error = ReadHook() ? ReadHook()() : 0;
+    if (error == 0) error = ReadAll(descriptor, bytes);
     ::close(descriptor);
     if (error != 0) RaiseFileError(error, readable);
     return bytes;

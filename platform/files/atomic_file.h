@@ -32,4 +32,8 @@ enum class ReplaceStep { CreateTemporary, Write, Flush, Rename, FlushFolder };
 /// errno value the step is to fail with, or 0 to let it run. An empty hook removes it.
 void SetReplaceFailureHook(std::function<int(ReplaceStep)> hook);
 
+/// A hook that tests install to make ReadWholeFile fail once the file is open: it returns
+/// the errno value the read is to fail with (0 lets it read). An empty hook removes it.
+void SetReadFailureHook(std::function<int()> hook);
+
 }  // namespace vb

@@ -71,6 +71,7 @@ ListItem& ListView::ListItems(std::string_view key) {
 
 void ListView::setGridLines(bool v) { update(gridLines_, v, Prop::Other); }
 void ListView::setBackColor(OleColor v) { update(backColor_, v, Prop::Colour); }
+void ListView::setFont(const vb::Font& v) { update(font_, v, Prop::Font); }
 void ListView::setColumnHeaderIcons(const std::string& imageListName) {
     update(headerIcons_, imageListName, Prop::Other);
 }

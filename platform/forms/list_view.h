@@ -70,6 +70,9 @@ public:
     void setGridLines(bool v);
     OleColor BackColor() const { return backColor_; }
     void setBackColor(OleColor v);
+    /// The font of the rows and the column headers.
+    const vb::Font& Font() const { return font_; }
+    void setFont(const vb::Font& v);
     /// The name of the image list the column headers take their icons from.
     const std::string& ColumnHeaderIcons() const { return headerIcons_; }
     void setColumnHeaderIcons(const std::string& imageListName);
@@ -90,6 +93,7 @@ private:
     ListItem* selected_ = nullptr;
     bool gridLines_ = false;
     OleColor backColor_ = 0x80000005;
+    vb::Font font_;
     std::string headerIcons_;
 };
 

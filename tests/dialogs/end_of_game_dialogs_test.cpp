@@ -1,5 +1,5 @@
-// The end-of-game dialog, the winner window and the plain top-scores window, each shown
-// modal over the loaded main window.
+// The end-of-game dialog and the winner window, each shown modal over the loaded main
+// window.
 
 #include <gtest/gtest.h>
 
@@ -7,21 +7,16 @@
 #include <vector>
 
 #include "dialogs/frmEndGame.h"
-#include "dialogs/frmScores2.h"
 #include "dialogs/frmTheWinerIs.h"
-#include "game/score_file_text.h"
 #include "game/support/tolvarin_fixture.h"
 #include "game/temp_app_folder.h"
-#include "platform/forms/msgbox.h"
 #include "platform/media/playsound.h"
 
 namespace {
 
 using namespace endgame_test;
 
-// The frame around each window's inner area, in twips.
-constexpr int32_t kScoresFrameWidth = 90;
-constexpr int32_t kScoresFrameHeight = 385;
+// The frame around the window's inner area, in twips.
 constexpr int32_t kWinnerFrameWidth = 90;
 constexpr int32_t kWinnerFrameHeight = 405;
 
@@ -63,30 +58,6 @@ protected:
         for (const media::SoundRequest& r : media::TakeSoundRequests())
             names.push_back(r.path.substr(r.path.rfind('\\') + 1));
         return names;
-    }
-
-    // The rows of the top-scores window, "place|name|score|date" each.
-    static std::string Rows(frmScores2& w, int16_t count) {
-        std::string text;
-        for (int16_t p = 1; p <= count; ++p)
-            text += w.lblPlace(p).Caption() + "|" + w.lblName(p).Caption() + "|" +
-                    w.lblPoints(p).Caption() + "|" + w.lblDate(p).Caption() + "\n";
-        return text;
-    }
-
-    // The places whose row is marked as the new entry: the highlight bar behind the row
-    // and the row's text in another colour. A row with only one of the two gets a "?".
-    static std::string MarkedRows(frmScores2& w) {
-        std::string marked;
-        for (int16_t p = 1; p <= 20; ++p) {
-            const bool behind =
-                w.shpNewEntry.Visible() && Inside(BoxOf(w.lblName(p)), BoxOf(w.shpNewEntry));
-            const bool coloured = w.lblName(p).ForeColor() != w.lblName(p == 1 ? 2 : 1).ForeColor();
-            if (behind || coloured)
-                marked += (marked.empty() ? "" : ",") + std::to_string(p) +
-                          (behind && coloured ? "" : "?");
-        }
-        return marked;
     }
 
     TempAppFolder folder;
@@ -169,125 +140,6 @@ TEST_F(EndOfGameDialogsTest, TheWinnerWindowHasRoomForTwoLinesOfEachName) {
         EXPECT_EQ(w.lblScore2.Top(), w.lblPlayer2.Top());
         host.click(w.cmdClose);
     });
-}
-
-TEST_F(EndOfGameDialogsTest, TheTopScoresWindowShowsTheTableOfTheSettings) {
-    Module1::NumColumns = 1;
-    Module1::DiceSetting = 4;
-    folder.Write("scores/scores4.dat",
-                 TableFileOf({{"Ann", 250, "1/1/2026"}, {"Bob", 0, "2/1/2026"}}));
-    Module1::ShowScoreResult = false;
-    ShowAndAnswer<frmScores2>([&](frmScores2& w) {
-        EXPECT_EQ(w.Caption(), "Tolvarin - Hall of Fame");
-        EXPECT_EQ(w.TableNumber, 4);
-        EXPECT_EQ(Rows(w, 4),
-                  "1|Ann       |250|1/1/2026  \n"
-                  "2|Bob       |0|2/1/2026  \n"
-                  "3|||\n"
-                  "4|||\n");
-        EXPECT_FALSE(w.lblScore.Visible());
-        EXPECT_EQ(w.Height(), 7860);
-        EXPECT_EQ(w.cmdReturn.Top(), 6390);
-        host.click(w.cmdReturn);
-    });
-}
-
-TEST_F(EndOfGameDialogsTest, AfterAGameTheTopScoresWindowSaysWhereTheScoreWent) {
-    folder.Write(
-        "scores/scores1.dat",
-        TableFileOf({{"Ann", 250, "1/1/2026"}, {"Bob", 240, "1/1/2026"}, {"Cy", 230, "1/1/2026"}}));
-    Module1::ShowScoreResult = true;
-    Module1::LastGameScore = 230;
-    Module1::NewScoreRank = 3;
-    ShowAndAnswer<frmScores2>([&](frmScores2& w) {
-        EXPECT_EQ(w.lblScore.Caption(),
-                  "  Your score of  230 points was good enough to get on the \r\n"
-                  "   top scores table at position #3.");
-        EXPECT_TRUE(w.lblScore.Visible());
-        EXPECT_EQ(w.Height(), 8500);
-        EXPECT_EQ(w.cmdReturn.Top(), 7015);
-        EXPECT_EQ(MarkedRows(w), "3");  // the new entry stands out
-        host.click(w.cmdReturn);
-    });
-    Module1::NewScoreRank = -1;
-    ShowAndAnswer<frmScores2>([&](frmScores2& w) {
-        EXPECT_EQ(w.lblScore.Caption(),
-                  "  Your score of  230 points was not good enough to get on the  \r\n"
-                  "   top scores table.");
-        EXPECT_EQ(MarkedRows(w), "");
-        host.click(w.cmdReturn);
-    });
-}
-
-// The table reads as a table in either layout: each place on one line, each column's cells
-// under its header, places centred and scores lined up on the right; table, result line
-// and button inside the window and clear of each other.
-TEST_F(EndOfGameDialogsTest, TheTopScoresTableIsLaidOutInAlignedColumns) {
-    Module1::LastGameScore = 45;
-    Module1::NewScoreRank = 20;
-    for (const bool result : {false, true}) {
-        SCOPED_TRACE(result ? "after a game" : "from the menu");
-        Module1::ShowScoreResult = result;
-        ShowAndAnswer<frmScores2>([&](frmScores2& w) {
-            const frmScores2::Labels* columns[] = {&w.lblPlace, &w.lblName, &w.lblPoints,
-                                                   &w.lblDate};
-            const int16_t alignments[] = {vb::vbCenter, vb::vbLeftJustify, vb::vbRightJustify,
-                                          vb::vbLeftJustify};
-            for (int16_t c = 0; c < 4; ++c) {
-                const vb::Label& header = w.lblHeader(static_cast<int16_t>(c + 1));
-                EXPECT_EQ(header.Alignment(), alignments[c]);
-                int32_t above = header.Top() + header.Height();
-                for (int16_t p = 1; p <= 20; ++p) {
-                    const vb::Label& cell = (*columns[c])(p);
-                    SCOPED_TRACE(cell.Name() + " " + std::to_string(p));
-                    EXPECT_EQ(cell.Top(), w.lblPlace(p).Top());
-                    EXPECT_EQ(cell.Left(), header.Left());
-                    EXPECT_EQ(cell.Width(), header.Width());
-                    EXPECT_EQ(cell.Alignment(), alignments[c]);
-                    EXPECT_GE(cell.Top(), above);
-                    above = cell.Top() + cell.Height();
-                }
-            }
-            const Box inner{0, 0, w.Width() - kScoresFrameWidth, w.Height() - kScoresFrameHeight};
-            EXPECT_TRUE(Inside(BoxOf(w.shpTable), inner));
-            EXPECT_TRUE(Inside(BoxOf(w.lblDate(20)), BoxOf(w.shpTable)));
-            EXPECT_TRUE(Inside(BoxOf(w.cmdReturn), inner));
-            EXPECT_TRUE(Apart(BoxOf(w.shpTable), BoxOf(w.cmdReturn)));
-            EXPECT_EQ(w.lblScore.Visible(), result);
-            if (result) {
-                EXPECT_TRUE(Inside(BoxOf(w.lblScore), inner));
-                EXPECT_TRUE(Apart(BoxOf(w.lblScore), BoxOf(w.shpTable)));
-                EXPECT_TRUE(Apart(BoxOf(w.lblScore), BoxOf(w.cmdReturn)));
-                EXPECT_EQ(MarkedRows(w), "20");
-                EXPECT_TRUE(Inside(BoxOf(w.shpNewEntry), BoxOf(w.shpTable)));
-            }
-            host.click(w.cmdReturn);
-        });
-    }
-}
-
-// Names are single-byte text throughout the program: a stored name shows with the same
-// bytes the window's caption and status bar use for the player.
-TEST_F(EndOfGameDialogsTest, AStoredNameShowsAsThePlayersName) {
-    Module1::NumColumns = 1;
-    Module1::DiceSetting = 4;
-    Module1::Player1Name = "Zo\xEB";
-    folder.Write("scores/scores4.dat", TableFileOf({{Module1::Player1Name, 250, "1/1/2026"}}));
-    Module1::ShowScoreResult = false;
-    ShowAndAnswer<frmScores2>([&](frmScores2& w) {
-        EXPECT_EQ(w.lblName(1).Caption(), "Zo\xEB       ");
-        host.click(w.cmdReturn);
-    });
-}
-
-TEST_F(EndOfGameDialogsTest, WithoutAFileTheTopScoresWindowShowsTwentyEmptyPlaces) {
-    Module1::ShowScoreResult = false;
-    ShowAndAnswer<frmScores2>([&](frmScores2& w) {
-        EXPECT_EQ(Rows(w, 2), "1|||\n2|||\n");
-        EXPECT_EQ(w.lblPlace(20).Caption(), "20");
-        host.click(w.cmdReturn);
-    });
-    EXPECT_EQ(host.messageBoxes().size(), 0u);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/frmOptions.h"
 #include "dialogs/frmScores2.h"
 #include "game/turn_fixture.h"
 #include "platform/forms/msgbox.h"
@@ -154,6 +155,8 @@ const RouteCase kRouteCases[] = {
     {"shortcut Ctrl+X", "Exit Tolvarin?"},
     {"menu mnuScores", "frmScores2 without result"},
     {"shortcut Ctrl+H", "frmScores2 without result"},
+    {"menu mnuOptions", "frmOptions"},
+    {"shortcut Ctrl+O", "frmOptions"},
 };
 
 TEST_F(CommandsTest, ToolbarMenuAndShortcutsReachTheirCommands) {
@@ -167,6 +170,11 @@ TEST_F(CommandsTest, ToolbarMenuAndShortcutsReachTheirCommands) {
                 const bool result = static_cast<frmScores2&>(window).lblScore.Visible();
                 shown = std::string("frmScores2 ") + (result ? "with" : "without") + " result";
                 window.Unload();
+            });
+        } else if (want == "frmOptions") {
+            host.onModal(want, [&](vb::Form& window) {
+                shown = window.Name();
+                host.click(static_cast<frmOptions&>(window).HoverCommand2);
             });
         } else {
             host.answerMsgBox(vb::vbCancel);

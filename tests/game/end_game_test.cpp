@@ -55,9 +55,10 @@ protected:
         host.onModal("frmScores2", [this](vb::Form& window) {
             auto& w = static_cast<frmScores2&>(window);
             scoresSeen += w.lblScore.Caption() + "\n";
-            for (int16_t place = 1; place <= 3; ++place)
-                scoresSeen += w.lblPlace(place).Caption() + " " + w.lblName(place).Caption() + " " +
-                              w.lblPoints(place).Caption() + "\n";
+            for (int32_t place = 1; place <= 3; ++place) {
+                vb::ListItem& row = w.LVScores.ListItems(place);
+                scoresSeen += row.Text() + " " + row.SubItems(1) + " " + row.SubItems(2) + "\n";
+            }
             host.click(w.cmdReturn);
         });
     }

@@ -207,13 +207,13 @@ TEST_F(TopScoreFileTest, AFailedWriteLeavesTheOldTableWhole) {
     }
 }
 
-TEST_F(TopScoreFileTest, TheWindowReadsTwentyPlacesAsStored) {
+TEST_F(TopScoreFileTest, TheWindowReadsTwentyPlacesTheMissingOnesEmpty) {
     folder.Write(kTable1, RecordsOf({{"Ann", 250, "1/1/2026"}}));
     const auto table = topscores::ReadTable(topscores::FilePath(1));
     ASSERT_EQ(table.size(), 20u);
     EXPECT_EQ(topscores::FieldText(table[0].Name), "Ann       ");
     EXPECT_EQ(table[0].Score, 250);
-    EXPECT_EQ(table[1].Score, 0);  // past the end of the file: zeros
+    EXPECT_EQ(table[1].Score, topscores::kEmptyScore);  // past the end of the file: empty
     EXPECT_EQ(topscores::FieldText(table[1].Name), "");
 }
 

@@ -26,6 +26,8 @@ Pictures CounterPictures();
 // The cell buttons' picture "cellbutton", the one-column row pictures "row0".."row12"
 // and their lit looks "rowlit0".."rowlit12", and the arrow at the counter, "arrow".
 Pictures SheetPictures();
+// The top-scores list's column header icons: "hdrname", "hdrdate", "hdrscore", "hdrplace".
+Pictures HeaderPictures();
 
 Pictures AllPictures();
 

@@ -5,6 +5,12 @@
 #include <optional>
 
 #include "platform/forms/controls.h"
+#include "platform/forms/list_view.h"
+#include "platform/forms/slider.h"
+#include "platform/forms/tabs.h"
+#include "platform/forms/text_box.h"
+#include "platform/forms/toggles.h"
+#include "platform/forms/user_control_host.h"
 #include "tools/script/game_driver.h"
 
 namespace script {
@@ -42,6 +48,28 @@ std::optional<std::string> CaptionOf(vb::Control& c) {
     if (auto* l = As<vb::Label>(c)) return Quoted(l->Caption());
     if (auto* b = As<vb::CommandButton>(c)) return Quoted(b->Caption());
     if (auto* m = As<vb::Menu>(c)) return Quoted(m->Caption());
+    if (auto* k = As<vb::CheckBox>(c)) return Quoted(k->Caption());
+    if (auto* o = As<vb::OptionButton>(c)) return Quoted(o->Caption());
+    if (auto* f = As<vb::Frame>(c)) return Quoted(f->Caption());
+    if (auto* t = As<vb::TabControl>(c)) return Quoted(t->TabCaption(t->Tab()));
+    if (auto* h = As<vb::UserControlHost>(c)) {
+        com::Variant caption;
+        if (com::SUCCEEDED(h->GetProperty("Caption", caption)) && caption.get<std::string>())
+            return Quoted(*caption.get<std::string>());
+    }
+    return std::nullopt;
+}
+
+// A check box 0, 1 or 2; an option button True or False; a slider its position.
+std::optional<std::string> ValueOf(vb::Control& c) {
+    if (auto* k = As<vb::CheckBox>(c)) return std::to_string(k->Value());
+    if (auto* o = As<vb::OptionButton>(c)) return Flag(o->Value());
+    if (auto* s = As<vb::Slider>(c)) return std::to_string(s->Value());
+    return std::nullopt;
+}
+
+std::optional<std::string> ListOf(vb::Control& c, const std::function<std::string(vb::ListView&)>& read) {
+    if (auto* l = As<vb::ListView>(c)) return read(*l);
     return std::nullopt;
 }
 
@@ -81,6 +109,29 @@ const std::vector<Property>& Properties() {
              if (auto* m = As<vb::Menu>(c)) return Flag(m->Checked());
              return std::nullopt;
          }},
+        {"Value", ValueOf},
+        {"Text",
+         [](vb::Control& c) -> std::optional<std::string> {
+             if (auto* t = As<vb::TextBox>(c)) return Quoted(t->Text());
+             return std::nullopt;
+         }},
+        {"Tab",
+         [](vb::Control& c) -> std::optional<std::string> {
+             if (auto* t = As<vb::TabControl>(c)) return std::to_string(t->Tab());
+             return std::nullopt;
+         }},
+        {"GridLines",
+         [](vb::Control& c) { return ListOf(c, [](vb::ListView& l) { return Flag(l.GridLines()); }); }},
+        {"ItemCount",
+         [](vb::Control& c) {
+             return ListOf(c, [](vb::ListView& l) { return std::to_string(l.ItemCount()); });
+         }},
+        {"Selected",
+         [](vb::Control& c) {
+             return ListOf(c, [](vb::ListView& l) {
+                 return l.SelectedItem() ? Quoted(l.SelectedItem()->Key()) : std::string("(none)");
+             });
+         }},
         {"Interval",
          [](vb::Control& c) -> std::optional<std::string> {
              if (auto* t = As<vb::Timer>(c)) return std::to_string(t->Interval());
@@ -94,7 +145,11 @@ const std::vector<Property>& Properties() {
 
 std::string ControlProperty(vb::Control& control, const std::string& property) {
     std::string name = property;
-    if (name.empty()) name = As<vb::Timer>(control) ? "Enabled" : "Caption";
+    if (name.empty())
+        name = As<vb::Timer>(control)     ? "Enabled"
+               : As<vb::TextBox>(control) ? "Text"
+               : As<vb::Slider>(control)  ? "Value"
+                                          : "Caption";
     for (const Property& p : Properties()) {
         if (name != p.name) continue;
         if (auto text = p.read(control)) return *text;

@@ -12,7 +12,8 @@
 
 namespace script {
 
-// @p property of @p control; "" asks for the default (Caption, or Enabled for a timer).
+// @p property of @p control; "" asks for the default (Caption; Enabled for a timer, Text
+// for a text box, Value for a slider).
 // Throws ScriptError when the control has no such property.
 std::string ControlProperty(vb::Control& control, const std::string& property);
 // @p property of status-bar panel @p panel; "" asks for Text.

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "platform/com/loader.h"
 #include "platform/registry/registry_store.h"
 #include "platform/runtime/app.h"
 #include "platform/runtime/datetime.h"
@@ -52,6 +53,9 @@ GameDriver::GameDriver() : root_(MakeRoot()) {
     setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
     setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
     registry::SetStorePath((root_ / "config" / "tolvarin" / "registry.txt").string());
+    // The dialogs make their buttons by ProgID, as the program does once Kantrel is known.
+    if (com::FAILED(com::RegisterServer(KANTREL_PATH)))
+        throw std::runtime_error("cannot register the control library " KANTREL_PATH);
     vb::SetFixedNow(vb::DateSerial(kYear, kMonth, kDay) + kNoon);
     host_.setTimeOfDay(kNoon * 24 * 60 * 60);
     globals_.emplace_back("AppFolder", (root_ / "program").string() + "\\");

@@ -153,6 +153,8 @@ const std::vector<Variable>& Variables() {
         Global("OpenedFromMain", Module1::OpenedFromMain),
         Global("Player1Total", Module1::Player1Total),
         Global("Player2Total", Module1::Player2Total),
+        Global("SettingsChanged", Module1::SettingsChanged),
+        Global("OptionsNewGameAnswer", Module1::OptionsNewGameAnswer),
     };
     return table;
 }

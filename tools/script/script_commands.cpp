@@ -14,6 +14,7 @@
 #include "tools/script/control_text.h"
 #include "tools/script/counter_text.h"
 #include "tools/script/game_variables.h"
+#include "tools/script/references.h"
 #include "tools/script/score_file_text.h"
 #include "tools/script/script_runner.h"
 
@@ -26,54 +27,10 @@ using Args = ScriptRunner::Args;
 // The number a counter picture shows (picScore.Counter).
 constexpr const char* kCounterProperty = "Counter";
 
-int Number(const std::string& word) {
-    size_t used = 0;
-    int n = 0;
-    try {
-        n = std::stoi(word, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used == 0 || used != word.size()) throw ScriptError("\"" + word + "\" is not a number");
-    return n;
-}
-
 // A number, or one of @p names.
 int NumberOrName(const std::string& word, const std::map<std::string, int>& names) {
     if (auto it = names.find(word); it != names.end()) return it->second;
     return Number(word);
-}
-
-// NAME, NAME(INDEX) or NAME INDEX; an index that is no number is a key ("tbUndo").
-struct ControlRef {
-    std::string name;
-    std::string index;
-    std::string Written() const { return index.empty() ? name : name + "(" + index + ")"; }
-};
-
-ControlRef ParseRef(const std::string& word, const std::string* indexWord) {
-    ControlRef ref{word, indexWord ? *indexWord : ""};
-    if (const size_t open = word.find('('); open != std::string::npos) {
-        if (word.back() != ')' || indexWord) throw ScriptError("bad control " + word);
-        ref.name = word.substr(0, open);
-        ref.index = word.substr(open + 1, word.size() - open - 2);
-    }
-    return ref;
-}
-
-bool IsNumber(const std::string& text) {
-    if (text.empty()) return false;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(text[i])) && !(i == 0 && text[i] == '-'))
-            return false;
-    return true;
-}
-
-vb::Control& FindControl(vb::Form& form, const ControlRef& ref) {
-    const int index = ref.index.empty() ? -1 : Number(ref.index);
-    vb::Control* c = form.FindControl(ref.name, static_cast<int16_t>(index));
-    if (!c) throw ScriptError(form.Name() + " has no control " + ref.Written());
-    return *c;
 }
 
 // "3 3 5 6 1" or "33561".
@@ -102,20 +59,6 @@ std::string MediaLine(std::string command) {
     for (size_t at; !folder.empty() && (at = command.find(folder)) != std::string::npos;)
         command.replace(at, folder.size(), "{App.Path}");
     return "media: " + command + "\n";
-}
-
-// NAME[(INDEX)][.PROPERTY]: the property follows the first "." after any index.
-std::pair<ControlRef, std::string> SplitReference(const std::string& reference) {
-    const size_t close = reference.find(')');
-    const size_t dot = reference.find('.', close == std::string::npos ? 0 : close);
-    return {ParseRef(reference.substr(0, dot), nullptr),
-            dot == std::string::npos ? "" : reference.substr(dot + 1)};
-}
-
-// NAME[(INDEX)][.PROPERTY] of a control of @p form.
-std::string ControlValue(vb::Form& form, const std::string& reference) {
-    const auto [ref, property] = SplitReference(reference);
-    return ControlProperty(FindControl(form, ref), property);
 }
 
 }  // namespace

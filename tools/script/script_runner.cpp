@@ -50,6 +50,14 @@ std::vector<std::string> Words(const std::string& text) {
 
 }  // namespace
 
+std::string FailureText(const std::exception& e) {
+    std::string what = e.what();
+    if (const auto* r = dynamic_cast<const vb::RuntimeError*>(&e))
+        what = "run-time error " + std::to_string(r->Number()) + ": " + r->Description();
+    if (dynamic_cast<const headless::UnscriptedDialog*>(&e)) what = "unscripted dialog: " + what;
+    return what;
+}
+
 const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
     using R = ScriptRunner;
     static const std::vector<Command> table = {
@@ -76,7 +84,8 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
          "Queues a click on CONTROL (NAME or NAME(INDEX)) of window FORM for the next time it "
          "is shown modally, after MS milliseconds on the clock (default 0). Before the click "
          "it prints each PRINT, a control of FORM as with print (\"lblWiner\", "
-         "\"cmdClose.Enabled\").",
+         "\"cmdClose.Enabled\"). \"modal FORM\" alone begins a block that \"end\" closes: "
+         "its lines run in the window's next modal show (see Modal blocks below).",
          false, &R::Modal},
         {"set", "NAME VALUE",
          "Sets a setting or global of the shell (True/False, a number, or the rest of the "
@@ -136,18 +145,44 @@ void ScriptRunner::Execute(const std::string& name, const Args& args) {
     throw ScriptError("unknown command " + name);
 }
 
+bool ScriptRunner::ParseLine(const std::string& text, std::string& name, Args& args) {
+    std::istringstream words(WithoutComment(text));
+    if (!(words >> name)) return false;
+    args = Args{};
+    for (std::string w; words >> w;) args.words.push_back(w);
+    const std::string line = Trimmed(WithoutComment(text));
+    args.rest = Trimmed(line.substr(line.find(name) + name.size()));
+    return true;
+}
+
+// The lines up to "end" wait for the window's next modal show.
+void ScriptRunner::ReadModalBlock(std::istream& script, const std::string& formName) {
+    const int start = line_;
+    std::vector<BlockLine> block;
+    bool ended = false;
+    for (std::string text, name; !ended && std::getline(script, text);) {
+        ++line_;
+        Args ignored;
+        ended = ParseLine(text, name, ignored) && name == "end";
+        if (!ended) block.emplace_back(line_, text);
+    }
+    if (!ended)
+        throw ScriptError("the modal block of line " + std::to_string(start) + " has no \"end\"");
+    QueueModalBlock(formName, std::move(block));
+}
+
 int ScriptRunner::Run(std::istream& script) {
     std::string text;
     try {
         while (std::getline(script, text)) {
             ++line_;
-            std::istringstream words(WithoutComment(text));
             std::string name;
-            if (!(words >> name)) continue;
             Args args;
-            for (std::string w; words >> w;) args.words.push_back(w);
-            const std::string line = Trimmed(WithoutComment(text));
-            args.rest = Trimmed(line.substr(line.find(name) + name.size()));
+            if (!ParseLine(text, name, args)) continue;
+            if (name == "modal" && args.words.size() == 1) {
+                ReadModalBlock(script, args.words[0]);
+                continue;
+            }
             Execute(name, args);
             if (!modalFailure_.empty()) throw ScriptError("");
         }
@@ -155,11 +190,7 @@ int ScriptRunner::Run(std::istream& script) {
     } catch (const std::exception& e) {
         PrintNewMessageBoxes();
         out_.flush();
-        std::string what = e.what();
-        if (const auto* r = dynamic_cast<const vb::RuntimeError*>(&e))
-            what = "run-time error " + std::to_string(r->Number()) + ": " + r->Description();
-        if (dynamic_cast<const headless::UnscriptedDialog*>(&e)) what = "unscripted dialog: " + what;
-        err_ << "error: " << (modalFailure_.empty() ? "line " + std::to_string(line_) + ": " + what
+        err_ << "error: " << (modalFailure_.empty() ? "line " + std::to_string(line_) + ": " + FailureText(e)
                                                     : modalFailure_)
              << "\n";
         return 1;
@@ -188,6 +219,10 @@ std::string ScriptRunner::Help() {
     for (const Command& c : Commands())
         h << "  " << c.name << (*c.usage ? " " : "") << c.usage << "\n"
           << Wrapped(Words(c.help), "      ");
+    h << "\nModal blocks, between \"modal FORM\" and \"end\" (msgbox, advance, echo, media and\n"
+         "sounds work there too):\n";
+    for (const ModalCommand& c : ModalCommands())
+        h << "  " << c.name << " " << c.usage << "\n" << Wrapped(Words(c.help), "      ");
     h << "\nVariables (print):\n" << Wrapped(ReadableVariables(), "  ");
     h << "Settings and globals (set):\n" << Wrapped(SettableGlobals(), "  ");
     h << "Control properties (print):\n" << Wrapped(ControlPropertyNames(), "  ");

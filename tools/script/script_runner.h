@@ -4,10 +4,13 @@
 // the commands.
 
 #include <cstddef>
+#include <exception>
 #include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/forms/form.h"
 #include "tools/script/game_driver.h"
 
 namespace script {
@@ -32,8 +35,16 @@ class ScriptRunner {
         std::string rest;
     };
 
+    // @p text without its comment, as a command's name and its Args; false for a line
+    // with no command.
+    static bool ParseLine(const std::string& text, std::string& name, Args& args);
+
   private:
+    // A line of a modal block: its number in the script and its text.
+    using BlockLine = std::pair<int, std::string>;
+
     void Execute(const std::string& name, const Args& args);
+    void ReadModalBlock(std::istream& script, const std::string& formName);
     void PrintNewMessageBoxes();
     void CheckNothingLeftQueued();
 
@@ -56,6 +67,16 @@ class ScriptRunner {
     void SaveSettings(const Args& args);
     void Time(const Args& args);
     void Echo(const Args& args);
+
+    // "modal FORM" ... "end": the lines between run inside the window's next modal show.
+    void QueueModalBlock(const std::string& formName, std::vector<BlockLine> lines);
+    void RunInModal(vb::Form& form, const std::string& name, const Args& args);
+    void ModalClick(vb::Form& form, const Args& args);
+    void ModalTab(vb::Form& form, const Args& args);
+    void ModalTabKey(vb::Form& form, const Args& args);
+    void ModalType(vb::Form& form, const Args& args);
+    void ModalSlider(vb::Form& form, const Args& args);
+    void ModalPrint(vb::Form& form, const Args& args);
     std::string PrintedValue(const std::string& reference);
 
     struct Command {
@@ -66,6 +87,13 @@ class ScriptRunner {
         void (ScriptRunner::*run)(const Args&);
     };
     static const std::vector<Command>& Commands();
+    struct ModalCommand {
+        const char* name;
+        const char* usage;
+        const char* help;
+        void (ScriptRunner::*run)(vb::Form&, const Args&);
+    };
+    static const std::vector<ModalCommand>& ModalCommands();
 
     std::ostream& out_;
     std::ostream& err_;
@@ -76,6 +104,10 @@ class ScriptRunner {
     // otherwise swallow: "line N: ...".
     std::string modalFailure_;
 };
+
+// What a failure says: a run-time error by its number and text, a dialog nothing was
+// queued for as such.
+std::string FailureText(const std::exception& e);
 
 // Throws the usage line @p usage unless @p args has @p least to @p most words.
 void Expect(const ScriptRunner::Args& args, size_t least, size_t most, const char* usage);

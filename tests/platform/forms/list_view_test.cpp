@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/form.h"
+#include "platform/forms/image_list.h"
 #include "platform/forms/list_view.h"
 #include "platform/headless/headless_host.h"
 #include "platform/runtime/errors.h"
@@ -15,6 +16,7 @@ using Lines = std::vector<std::string>;
 struct Scores : vb::Form {
     Scores() : vb::Form("frmScores") {}
     vb::ListView LVScores{*this, "LVScores"};
+    vb::ImageList ilHeader{*this, "ilHeader"};
     Lines clicks;
 
     // Every row as "key text|sub1|sub2|sub3", the selected one marked with "*".
@@ -33,6 +35,8 @@ struct Scores : vb::Form {
 protected:
     void InitializeComponent() override {
         LVScores.ClearColumns();
+        ilHeader.Clear();
+        ilHeader.Add(vb::Picture(nullptr, "name"));
         LVScores.AddColumn("", 800, 4);
         LVScores.AddColumn("Name", 2200, 1);
         LVScores.AddColumn("Score", 1550, 3);
@@ -107,6 +111,8 @@ TEST(ListView, ErrorsForMissingRowsDuplicateKeysAndStraySubItems) {
         {"sub-item 0", [&] { lv.ListItems("a").setSubItems(0, "x"); }, 380},
         {"sub-item past the columns", [&] { lv.ListItems("a").setSubItems(4, "x"); }, 380},
         {"reading past the columns", [&] { lv.ListItems("a").SubItems(4); }, 380},
+        {"header image 1", [&] { f.ilHeader.ListImages(1); }, 0},
+        {"header image past the list", [&] { f.ilHeader.ListImages(2); }, 35600},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ErrorOf(c.act), c.error) << c.what;

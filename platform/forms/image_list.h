@@ -1,0 +1,29 @@
+#pragma once
+/// @file
+/// An image list: a numbered row of pictures that other controls (a list view's column
+/// headers) show by index. It is never seen on the window itself.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/forms/control.h"
+#include "platform/forms/picture.h"
+
+namespace vb {
+
+class ImageList : public Control {
+public:
+    using Control::Control;
+    /// Adds @p picture at the end (design time).
+    void Add(const Picture& picture);
+    /// Removes every picture.
+    void Clear();
+    int16_t Count() const { return static_cast<int16_t>(images_.size()); }
+    /// The picture numbered @p index, counted from 1. Raises 35600 when there is none.
+    const Picture& ListImages(int16_t index) const;
+
+private:
+    std::vector<Picture> images_;
+};
+
+}  // namespace vb

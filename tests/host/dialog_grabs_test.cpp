@@ -1,0 +1,48 @@
+// The options dialog and the top-scores window (plain and with a result line), each shown
+// modal over the main window and grabbed to a PNG in the build tree (grabs/, beside the
+// test's working folder) for a person to look at, at the run's scale.
+
+#include <QDir>
+#include <QImage>
+#include <QTimer>
+#include <string>
+
+#include "dialogs/frmOptions.h"
+#include "dialogs/frmScores2.h"
+#include "host/host_fixture.h"
+#include "platform/com/loader.h"
+#include "shell/Module1.h"
+
+namespace {
+
+class DialogGrabs : public HostTest {
+protected:
+    DialogGrabs() { EXPECT_EQ(com::RegisterServer(KANTREL_PATH), com::S_OK); }
+
+    // Shows @p dialog modally, grabs it once it is up and closes it.
+    void Grab(vb::Form& dialog, const std::string& name) {
+        QImage grabbed;
+        QTimer::singleShot(0, [&] {
+            if (qthost::FormWindow* shown = host.windowOf(dialog)) grabbed = shown->grab().toImage();
+            dialog.Unload();
+        });
+        dialog.Show(vb::vbModal, &form);
+        ASSERT_FALSE(grabbed.isNull()) << name;
+        const auto ratio = static_cast<int>(grabbed.devicePixelRatio());
+        QDir().mkpath("grabs");
+        grabbed.save(QString::fromStdString("grabs/" + name + "-" + std::to_string(ratio) + "x.png"));
+    }
+};
+
+TEST_F(DialogGrabs, EachDialogIsShownAndGrabbed) {
+    Module1::OpenedFromMain = true;
+    Grab(vb::Default<frmOptions>(), "frmOptions");
+    Module1::ShowScoreResult = false;
+    Grab(vb::Default<frmScores2>(), "frmScores2");
+    Module1::ShowScoreResult = true;
+    Module1::LastGameScore = 412;
+    Module1::NewScoreRank = 2;
+    Grab(vb::Default<frmScores2>(), "frmScores2-result");
+}
+
+}  // namespace
