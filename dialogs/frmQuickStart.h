@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "dialogs/dialog_design.h"
 #include "platform/forms/form.h"
 #include "platform/forms/rich_text_box.h"
 #include "platform/forms/user_control_host.h"
@@ -13,8 +14,8 @@ public:
     frmQuickStart() : vb::Form("frmQuickStart") {}
 
     vb::RichTextBox RichTextBox1{*this, "RichTextBox1"};
-    vb::UserControlHost cmdPrint{*this, "cmdPrint", "Lumbrix1.HoverCommand"};
-    vb::UserControlHost cmdOK{*this, "cmdOK", "Lumbrix1.HoverCommand"};
+    vb::UserControlHost cmdPrint{*this, "cmdPrint", dialogs::kHoverProgID};
+    vb::UserControlHost cmdOK{*this, "cmdOK", dialogs::kHoverProgID};
 
     // The program's resource that holds the rules ("CUSTOM").
     static constexpr int32_t kRulesResource = 101;

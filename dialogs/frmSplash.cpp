@@ -47,15 +47,15 @@ void frmSplash::ShowSplash() {
 
 void frmSplash::tmrUnload_Timer() { GiveWayToMainWindow(); }
 
-void frmSplash::Form_KeyPress(int16_t&) {
-    Hide();
-    GiveWayToMainWindow();
-}
+void frmSplash::Form_KeyPress(int16_t&) { GiveWayToMainWindow(); }
 
 // The timer stops before the window goes, so that nothing touches the splash once it is
-// unloaded and it is never loaded again behind the main window.
+// unloaded and it is never loaded again behind the main window. The main window loads
+// while the splash is still up, so the screen is never empty between the two.
 void frmSplash::GiveWayToMainWindow() {
     tmrUnload.setEnabled(false);
+    frmTolvarin& main = vb::Default<frmTolvarin>();
+    main.Load();
     Unload();
-    vb::Default<frmTolvarin>().Show();
+    main.Show();
 }

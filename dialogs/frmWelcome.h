@@ -3,6 +3,7 @@
 // player plays, reads the quick-start rules, sets the options, looks at the top scores or
 // leaves, and can choose the splash window for later starts instead.
 
+#include "dialogs/dialog_design.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/toggles.h"
@@ -22,11 +23,11 @@ public:
     vb::Label lblWebSite{*this, "lblWebSite"};
     vb::Label Label2{*this, "Label2"};
     vb::Label lblemail{*this, "lblemail"};
-    vb::UserControlHost cmdPlay{*this, "cmdPlay", "Lumbrix1.HoverCommand"};
-    vb::UserControlHost cmdQuickStart{*this, "cmdQuickStart", "Lumbrix1.HoverCommand"};
-    vb::UserControlHost cmdOptions{*this, "cmdOptions", "Lumbrix1.HoverCommand"};
-    vb::UserControlHost cmdScores{*this, "cmdScores", "Lumbrix1.HoverCommand"};
-    vb::UserControlHost cmdExit{*this, "cmdExit", "Lumbrix1.HoverCommand"};
+    vb::UserControlHost cmdPlay{*this, "cmdPlay", dialogs::kHoverProgID};
+    vb::UserControlHost cmdQuickStart{*this, "cmdQuickStart", dialogs::kHoverProgID};
+    vb::UserControlHost cmdOptions{*this, "cmdOptions", dialogs::kHoverProgID};
+    vb::UserControlHost cmdScores{*this, "cmdScores", dialogs::kHoverProgID};
+    vb::UserControlHost cmdExit{*this, "cmdExit", dialogs::kHoverProgID};
     vb::CheckBox Check1{*this, "Check1"};
 
 protected:
