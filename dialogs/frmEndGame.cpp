@@ -2,11 +2,13 @@
 
 #include "game/frmTolvarin.h"
 #include "shell/Module1.h"
+#include "shell/base_cursor.h"
 
 namespace {
 
 // The dialog sits this far below the middle of the main window, clear of the sheet's end.
 constexpr int32_t kBelowCentre = 2200;
+constexpr int16_t kEscape = 27;
 
 }  // namespace
 
@@ -26,11 +28,19 @@ void frmEndGame::InitializeComponent() {
     cmdUndo.Click = [this] { cmdUndo_Click(); };
 }
 
+// Until a button answers, the answer is "Undo Last Move": the title bar's close box or
+// Escape never leave the answer of an earlier game in force.
 void frmEndGame::Form_Load() {
+    Module1::UseBaseCursor(hWnd());
+    Module1::EndGameFinish = false;
     const frmTolvarin& main = vb::Default<frmTolvarin>();
     setLeft(main.Left() + main.Width() / 2 - Width() / 2);
     setTop(main.Top() + main.Height() / 2 - Height() / 2 + kBelowCentre);
     Module1::EndGameShown = true;
+}
+
+void frmEndGame::Form_KeyPress(int16_t& KeyAscii) {
+    if (KeyAscii == kEscape) cmdUndo_Click();
 }
 
 void frmEndGame::cmdFinish_Click() {

@@ -1,7 +1,7 @@
 #pragma once
 // The end-of-game dialog: when the last cell of the sheet was filled by a turn of fewer
 // than three rolls, it asks whether to finish the game or take the move back. The answer
-// goes to Module1::EndGameFinish.
+// goes to Module1::EndGameFinish; closing the dialog any other way takes the move back.
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -16,6 +16,7 @@ public:
 protected:
     void InitializeComponent() override;
     void Form_Load() override;
+    void Form_KeyPress(int16_t& KeyAscii) override;
 
 private:
     void cmdFinish_Click();

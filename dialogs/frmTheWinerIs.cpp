@@ -5,6 +5,7 @@
 #include "game/frmTolvarin.h"
 #include "platform/runtime/conversions.h"
 #include "shell/Module1.h"
+#include "shell/base_cursor.h"
 #include "shell/sound.h"
 
 namespace {
@@ -19,6 +20,9 @@ std::string WithoutTrailingBlanks(std::string text) {
 
 // Each player's line has room for two lines of text, so that a long name wraps instead of
 // losing the end of "Total Score:".
+constexpr int16_t kEnter = 13;
+constexpr int16_t kEscape = 27;
+
 constexpr int32_t kNameWidth = 2955;
 constexpr int32_t kTwoLines = 480;
 constexpr int32_t kOneLine = 285;
@@ -57,6 +61,7 @@ void frmTheWinerIs::InitializeComponent() {
 // The totals are those of the board that finished first and second. The winner's line
 // keeps the name as it is stored, trailing blanks and all.
 void frmTheWinerIs::Form_Load() {
+    Module1::UseBaseCursor(hWnd());
     const frmTolvarin& main = vb::Default<frmTolvarin>();
     setLeft(main.Left() + main.Width() / 2 - Width() / 2);
     setTop(main.Top() + main.Height() / 2 - Height() / 2);
@@ -72,6 +77,11 @@ void frmTheWinerIs::Form_Load() {
     else
         lblWiner.setCaption(Module1::Player1Name + " " + "Wins!");
     if (Module1::SoundsOn) Module1::PlayWave(draw ? "draw" : "applause");
+}
+
+// Enter and Escape close the window, as its only button does.
+void frmTheWinerIs::Form_KeyPress(int16_t& KeyAscii) {
+    if (KeyAscii == kEnter || KeyAscii == kEscape) cmdClose_Click();
 }
 
 void frmTheWinerIs::cmdClose_Click() { Unload(); }

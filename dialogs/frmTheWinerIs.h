@@ -18,6 +18,7 @@ public:
 protected:
     void InitializeComponent() override;
     void Form_Load() override;
+    void Form_KeyPress(int16_t& KeyAscii) override;
 
 private:
     void cmdClose_Click();

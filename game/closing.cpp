@@ -6,6 +6,7 @@
 
 #include "game/frmTolvarin.h"
 #include "platform/forms/msgbox.h"
+#include "platform/forms/win_help.h"
 #include "platform/media/mci.h"
 #include "platform/runtime/datetime.h"
 #include "shell/BGmusic.h"
@@ -21,6 +22,7 @@ void frmTolvarin::Form_QueryUnload(int16_t& Cancel, int16_t) {
         return;
     }
     Module1::SaveSettings();
+    win::WinHelpA(hWnd(), (Module1::AppFolder + "TLHelp23.hlp").c_str(), win::HELP_QUIT, 0);
     // The class cursor in force before the first window loaded comes back, and the one
     // from "base.cur" is freed: it is no longer in use then.
     Module1::RestoreClassCursor(hWnd());

@@ -1,16 +1,20 @@
-// The main window's commands: the Game menu's options, top scores and exit, the toolbar's
-// buttons,
-// and the hint and sound-effect switches, each shown by its pairs of menu items and, for
-// sound, the toolbar's picture. The switches change only the settings variables; they reach
-// the registry when the settings are saved.
+// The main window's commands: the Game menu's options, top scores and exit, the Help
+// menu, the toolbar's buttons, and the hint and sound-effect switches, each shown by its
+// pairs of menu items and, for sound, the toolbar's picture. The switches change only the
+// settings variables; they reach the registry when the settings are saved.
 
+#include <string>
 #include <string_view>
 
+#include "dialogs/frmAbout.h"
 #include "dialogs/frmOptions.h"
+#include "dialogs/frmQuickStart.h"
 #include "dialogs/frmScores2.h"
 #include "game/frmTolvarin.h"
 #include "platform/forms/msgbox.h"
+#include "platform/forms/win_help.h"
 #include "shell/Module1.h"
+#include "shell/links.h"
 #include "shell/sound.h"
 
 namespace {
@@ -26,7 +30,7 @@ constexpr ToolbarCommand kToolbarCommands[] = {
     {"tbNew", &F::mnuNewGame_Click},     {"tbUndo", &F::mnuUndoUndo_Click},
     {"tbRedo", &F::mnuUndoRedo_Click},   {"tbHint", &F::ShowHintOnRequest},
     {"tbSound", &F::ToggleSoundEffects}, {"tbBGmusic", &F::ToggleMusic},
-    {"tbExit", &F::mnuGameExit_Click},
+    {"tbHelp", &F::mnuQuickStar_Click},  {"tbExit", &F::mnuGameExit_Click},
 };
 
 }  // namespace
@@ -99,6 +103,26 @@ void frmTolvarin::mnuScores_Click() {
 
 // Asking, saving and tidying up are the closing's.
 void frmTolvarin::mnuGameExit_Click() { Unload(); }
+
+void frmTolvarin::mnuQuickStar_Click() {
+    Module1::OpenedFromMain = true;
+    vb::Default<frmQuickStart>().Show(vb::vbModeless, this);
+}
+
+void frmTolvarin::mnuContents_Click() {
+    const std::string file = Module1::AppFolder + "TLHelp23.hlp";
+    if (win::WinHelpA(hWnd(), file.c_str(), win::HELP_CONTENTS, 0) == 0)
+        vb::MsgBox("The help file \"TLHelp23.hlp\" is missing from the program's folder or "
+                   "cannot be read.",
+                   vb::vbExclamation, "Help");
+}
+
+void frmTolvarin::mnuGoToWeb_Click() { Module1::OpenWebSite(); }
+
+void frmTolvarin::mnuContact_Click() { Module1::SendMail(); }
+
+// Shown over this window, which it disables, so that it stays in front of it.
+void frmTolvarin::mnuAbout_Click() { vb::Default<frmAbout>().Show(vb::vbModeless, this); }
 
 void frmTolvarin::mnuHintsByRequest2_Click() {
     hintsAlways = false;

@@ -508,6 +508,13 @@ public:
     void mnuSoundsOff2_Click();
     void mnuMusicOn2_Click();
     void mnuMusicOff2_Click();
+    // Help menu: the quick-start rules (modeless), the help document at its contents, the
+    // web page, a mail to the author, and the about box, which disables this window.
+    void mnuQuickStar_Click();
+    void mnuContents_Click();
+    void mnuGoToWeb_Click();
+    void mnuContact_Click();
+    void mnuAbout_Click();
     // The toolbar: each button's key names its command.
     void Toolbar2_ButtonClick(vb::ToolbarButton& Button);
     // The hint button: the hints of this roll, once a roll, while hints are on request.

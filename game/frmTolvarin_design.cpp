@@ -472,6 +472,11 @@ void frmTolvarin::ConnectWindowEvents() {
     mnuSoundsOff2.Click = [this] { mnuSoundsOff2_Click(); };
     mnuMusicOn2.Click = [this] { mnuMusicOn2_Click(); };
     mnuMusicOff2.Click = [this] { mnuMusicOff2_Click(); };
+    mnuQuickStar.Click = [this] { mnuQuickStar_Click(); };
+    mnuContents.Click = [this] { mnuContents_Click(); };
+    mnuGoToWeb.Click = [this] { mnuGoToWeb_Click(); };
+    mnuContact.Click = [this] { mnuContact_Click(); };
+    mnuAbout.Click = [this] { mnuAbout_Click(); };
     Toolbar2.ButtonClick = [this](vb::ToolbarButton& Button) { Toolbar2_ButtonClick(Button); };
     Timer3.Tick = [this] { Timer3_Timer(); };
     Timer4.Tick = [this] { Timer4_Timer(); };

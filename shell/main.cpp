@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "dialogs/frmSplash.h"
+#include "dialogs/frmWelcome.h"
 #include "game/frmTolvarin.h"
 #include "platform/forms/form.h"
 #include "platform/forms/msgbox.h"
@@ -19,6 +21,17 @@ std::string FolderWithSeparator(const std::string& path) {
     return ends ? path : path + "\\";
 }
 
+// The settings the dialog changed are kept even when the player leaves; the game opens
+// only for Play.
+void ShowWelcome() {
+    vb::Default<frmWelcome>().Show(vb::vbModal);
+    if (SettingsChanged) {
+        SaveSettings();
+        SettingsChanged = false;
+    }
+    if (PlayChosen) vb::Default<frmTolvarin>().Show();
+}
+
 }  // namespace
 
 // The running copy is left alone: the second one only says so and ends.
@@ -30,7 +43,14 @@ void Main() {
     }
     AppFolder = FolderWithSeparator(app.Path);
     LoadSettings();
-    vb::Default<frmTolvarin>().Show();
+    if (!WelcomeAtStart) {
+        if (SplashAtStart)
+            vb::Default<frmSplash>().ShowSplash();
+        else
+            vb::Default<frmTolvarin>().Show();
+        return;
+    }
+    ShowWelcome();
 }
 
 }  // namespace Module1

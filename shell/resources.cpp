@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/gdi/bmp_file.h"
+#include "platform/runtime/errors.h"
 #include "shell/resource_table.h"
 
 namespace vb {
@@ -27,6 +28,13 @@ Picture LoadResPicture(const std::string& name) {
         if (Lower(r.name) == key)
             return loaded.emplace(key, gdi::PictureFromBmp(r.bmp, r.bmp2x, r.name)).first->second;
     return {};
+}
+
+std::vector<uint8_t> LoadResData(int32_t id, const std::string& type) {
+    for (const resources::CustomResource& r : resources::CustomTable())
+        if (r.id == id && Lower(r.type) == Lower(type))
+            return {r.data.begin(), r.data.end()};
+    throw RuntimeError(326, "Resource with identifier '" + std::to_string(id) + "' not found");
 }
 
 }  // namespace vb

@@ -39,6 +39,8 @@ ControlView* MakeView(vb::Control& control, QWidget* parent) {
         v = MakeToolbarView(*toolbar, parent);
     else if (auto* hosted = dynamic_cast<vb::UserControlHost*>(&control))
         v = MakeUserControlView(*hosted, parent);
+    else if (auto* rich = dynamic_cast<vb::RichTextBox*>(&control))
+        v = MakeRichTextView(*rich, parent);
     if (v) v->present();
     return v;
 }

@@ -15,6 +15,7 @@
 #include "host/qt/units.h"
 #include "platform/forms/controls.h"
 #include "platform/gdi/picturebox_surface.h"
+#include "platform/user32/window_pos.h"
 
 namespace qthost {
 
@@ -94,11 +95,14 @@ void FormWindow::formChanged(vb::Prop) {
     applyState();
 }
 
+// A window without a border is its inner area alone.
 void FormWindow::applyGeometry() {
     const vb::Form& f = *form_;
     Applying applying(applying_);
-    const int width = std::max(1, Px(f.Width()) - 2 * kBorderPx);
-    const int height = std::max(1, Px(f.Height()) - kCaptionPx - 2 * kBorderPx);
+    const bool framed = f.BorderStyle() != 0;
+    const int border = framed ? kBorderPx : 0;
+    const int width = std::max(1, Px(f.Width()) - 2 * border);
+    const int height = std::max(1, Px(f.Height()) - (framed ? kCaptionPx : 0) - 2 * border);
     setFixedSize(width, height);
     move(Px(f.Left()), Px(f.Top()));
     const int menuHeight = menus_->empty() ? 0 : kMenuBarPx;
@@ -209,6 +213,7 @@ void FormWindow::refreshSurfaces() {
 void FormWindow::present(bool modal) {
     vb::Form* f = form();
     if (!f) return;
+    applyWindowKind(*f);
     syncControls();
     formChanged(vb::Prop::Other);
     const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
@@ -230,6 +235,15 @@ void FormWindow::present(bool modal) {
     raise();
     activateWindow();
     if (modal) focusFirstButton();
+}
+
+// A window without a border has no caption either; a topmost one stays above every other
+// window. Changing the flags hides a shown window, so they change only when they differ.
+void FormWindow::applyWindowKind(const vb::Form& f) {
+    Qt::WindowFlags flags = f.BorderStyle() == 0 ? Qt::Window | Qt::FramelessWindowHint
+                                                 : kWindowFlags;
+    if (win::IsTopmost(f.hWnd())) flags |= Qt::WindowStaysOnTopHint;
+    if (windowFlags() != flags) setWindowFlags(flags);
 }
 
 // A modal window's first enabled, shown command button in design order takes the keys,

@@ -62,6 +62,7 @@ private:
     void restack();
     void applyGeometry();
     void applyState();
+    void applyWindowKind(const vb::Form& f);
     void takeUsersPlace();
     void focusFirstButton();
 

@@ -12,6 +12,7 @@
 
 #include "host/qt/class_cursor.h"
 #include "host/qt/form_window.h"
+#include "host/qt/help_window.h"
 #include "host/qt/units.h"
 #include "platform/user32/cursors.h"
 

@@ -4,6 +4,7 @@
 // Sleep that shows what changed and then blocks the thread.
 
 #include <QObject>
+#include <QString>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -18,6 +19,7 @@ class QEventLoop;
 namespace qthost {
 
 class FormWindow;
+class HelpWindow;
 
 class QtHost : public vb::Host {
 public:
@@ -38,6 +40,11 @@ public:
     void eventDelivered();
     // Whether a modal window other than @p form's is up: @p form's window takes no keys.
     bool blockedByModal(const vb::Form& form) const;
+    // Print jobs go into the PDF file @p pdf instead of to the default printer; "" sends
+    // them to the printer again.
+    void setPrintFile(const QString& pdf) { printFile_ = pdf; }
+    // The help window while it is open, or null.
+    HelpWindow* helpWindow() const { return help_.get(); }
 
     // vb::Host
     void showForm(vb::Form& form, bool modal) override;
@@ -55,6 +62,11 @@ public:
     double secondsSinceMidnight() override;
     int32_t screenWidth() override;
     int32_t screenHeight() override;
+    std::string print(const vb::PrintJob& job) override;
+    bool openTarget(const std::string& target) override;
+    void showHelp(const std::string& title, const vb::rtf::Document& document,
+                  intptr_t owner) override;
+    void closeHelp() override;
 
 private:
     // A modal show in progress; ended once its window is hidden or unloaded.
@@ -77,6 +89,8 @@ private:
     QObject checks_;  // context of the deferred checks: they die with the host
     bool running_ = false;
     intptr_t cursorShown_ = 0;
+    QString printFile_;
+    std::unique_ptr<HelpWindow> help_;
 };
 
 }  // namespace qthost

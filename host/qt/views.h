@@ -6,6 +6,7 @@
 #include "host/qt/control_view.h"
 #include "platform/forms/bars.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/rich_text_box.h"
 #include "platform/forms/user_control_host.h"
 
 namespace qthost {
@@ -19,5 +20,6 @@ ControlView* MakeLineView(vb::Line& line, QWidget* parent);
 ControlView* MakeStatusBarView(vb::StatusBar& bar, QWidget* parent);
 ControlView* MakeToolbarView(vb::Toolbar& bar, QWidget* parent);
 ControlView* MakeUserControlView(vb::UserControlHost& host, QWidget* parent);
+ControlView* MakeRichTextView(vb::RichTextBox& box, QWidget* parent);
 
 }  // namespace qthost

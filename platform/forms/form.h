@@ -43,6 +43,9 @@ public:
     void setWindowState(int16_t v);
     bool Enabled() const { return enabled_; }
     void setEnabled(bool v);
+    /// 0 none: no caption and no frame, Width and Height are the inner area; 1 fixed single
+    /// (the default): a caption and a fixed frame. Design-time only.
+    int16_t BorderStyle() const { return borderStyle_; }
     /// Whether the window is shown.
     bool Visible() const { return visible_; }
     bool Loaded() const { return loaded_; }
@@ -94,6 +97,7 @@ protected:
     virtual void Form_KeyPress(int16_t& /*KeyAscii*/) {}
     /// Sets the size and place without telling the host (design time).
     void designGeometry(int32_t left, int32_t top, int32_t width, int32_t height);
+    void designBorderStyle(int16_t v) { borderStyle_ = v; }
 
 private:
     void changed(Prop what);
@@ -105,6 +109,7 @@ private:
     std::string caption_;
     int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     int16_t windowState_ = vbNormal;
+    int16_t borderStyle_ = 1;
     bool enabled_ = true;
     bool visible_ = false;
     bool loaded_ = false;

@@ -8,6 +8,11 @@ namespace {
 Host* installed = nullptr;
 }  // namespace
 
+std::string Host::print(const PrintJob&) { return "There is no printer."; }
+bool Host::openTarget(const std::string&) { return false; }
+void Host::showHelp(const std::string&, const rtf::Document&, intptr_t) {}
+void Host::closeHelp() {}
+
 void SetHost(Host* host) { installed = host; }
 
 Host& CurrentHost() {

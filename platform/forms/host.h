@@ -11,6 +11,10 @@ namespace vb {
 class Form;
 class Control;
 class Timer;
+struct PrintJob;
+namespace rtf {
+struct Document;
+}
 
 /// Which kind of property of a control or window changed.
 enum class Prop { Caption, Visible, Enabled, Position, Picture, Colour, Font, Value, Text, Items, Other };
@@ -52,6 +56,20 @@ public:
     /// The screen size in twips.
     virtual int32_t screenWidth() = 0;
     virtual int32_t screenHeight() = 0;
+
+    // The desktop's services. A host without them reports each as not done.
+    /// Prints @p job on the default printer, as one job, at once. Returns "" when it was
+    /// printed, else why not ("There is no printer.").
+    virtual std::string print(const PrintJob& job);
+    /// Hands @p target, a web address or a "mailto:" link, to the desktop's own handler
+    /// (the browser, the mail program). Returns whether the desktop took it.
+    virtual bool openTarget(const std::string& target);
+    /// Shows the help window of the program, titled @p title, with @p document, over
+    /// @p owner (0 for none); a help window already open shows the new document.
+    virtual void showHelp(const std::string& title, const rtf::Document& document,
+                          intptr_t owner);
+    /// Closes the help window when it is open.
+    virtual void closeHelp();
 };
 
 /// Installs the host every form talks to; nullptr removes it.

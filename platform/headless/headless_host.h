@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@
 #include "platform/forms/form.h"
 #include "platform/forms/host.h"
 #include "platform/forms/list_view.h"
+#include "platform/forms/printer.h"
+#include "platform/forms/rich_text.h"
 #include "platform/forms/slider.h"
 #include "platform/forms/tabs.h"
 #include "platform/forms/text_box.h"
@@ -37,6 +40,13 @@ struct MessageBoxShown {
     int16_t buttons;
     std::string title;
     int16_t answer;
+};
+
+/// The help window as the program last showed it.
+struct HelpShown {
+    std::string title;
+    vb::rtf::Document document;
+    intptr_t owner;
 };
 
 /// The screen every headless run has: 1024 x 768 pixels at 15 twips a pixel.
@@ -103,6 +113,18 @@ public:
     /// when the list receives input (run-time error 35601 when there is no such row).
     void clickListItem(vb::ListView& list, const std::string& key);
 
+    // The desktop's services, recorded instead of done.
+    /// Every job printed so far, in order.
+    const std::vector<vb::PrintJob>& printJobs() const { return printJobs_; }
+    /// Later jobs fail with @p reason and are not recorded; "" lets them print again.
+    void setPrinterFailure(std::string reason) { printerFailure_ = std::move(reason); }
+    /// Every target handed to the desktop's handlers, in order.
+    const std::vector<std::string>& openedTargets() const { return openedTargets_; }
+    /// Whether the desktop has handlers that take targets (it has at first).
+    void setDesktopHandlers(bool present) { handlers_ = present; }
+    /// The help window while it is open.
+    const std::optional<HelpShown>& help() const { return help_; }
+
     // vb::Host
     void showForm(vb::Form& form, bool modal) override;
     void hideForm(vb::Form& form) override;
@@ -121,6 +143,11 @@ public:
     double secondsSinceMidnight() override;
     int32_t screenWidth() override { return kScreenWidthTwips; }
     int32_t screenHeight() override { return kScreenHeightTwips; }
+    std::string print(const vb::PrintJob& job) override;
+    bool openTarget(const std::string& target) override;
+    void showHelp(const std::string& title, const vb::rtf::Document& document,
+                  intptr_t owner) override;
+    void closeHelp() override { help_.reset(); }
 
 private:
     struct ModalScript {
@@ -144,6 +171,11 @@ private:
     std::deque<int16_t> msgBoxAnswers_;
     std::vector<ModalShow> modalShows_;
     std::vector<MessageBoxShown> messageBoxes_;
+    std::vector<vb::PrintJob> printJobs_;
+    std::string printerFailure_;
+    std::vector<std::string> openedTargets_;
+    bool handlers_ = true;
+    std::optional<HelpShown> help_;
 };
 
 }  // namespace headless

@@ -25,6 +25,7 @@ constexpr ErrorEntry kErrorTexts[] = {
     {errPermissionDenied, "Permission denied"},
     {errPathFileAccess, "Path/File access error"},
     {errPathNotFound, "Path not found"},
+    {errPrinter, "Printer error"},
 };
 
 }  // namespace

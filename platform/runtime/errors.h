@@ -24,6 +24,7 @@ enum ErrorNumber : int {
     errPermissionDenied = 70,
     errPathFileAccess = 75,
     errPathNotFound = 76,
+    errPrinter = 482,
 };
 
 /// The runtime's own text of error @p number ("File not found" for 53); "Application-

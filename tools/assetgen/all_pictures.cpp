@@ -5,7 +5,7 @@ namespace assetgen {
 Pictures AllPictures() {
     Pictures all;
     for (Pictures (*group)() : {DicePictures, RollAreaPictures, CounterPictures, SheetPictures,
-                                 HeaderPictures})
+                                 HeaderPictures, WindowPictures})
         for (NamedPicture& p : group()) all.push_back(std::move(p));
     return all;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Every picture the main window shows or copies, each drawn at 1x with its 2x twin, under
+// Every picture the windows show or copy, each drawn at 1x with its 2x twin, under
 // the resource name the window's design loads it by. Sizes are the controls' sizes in
 // pixels (15 twips a pixel).
 
@@ -28,6 +28,9 @@ Pictures CounterPictures();
 Pictures SheetPictures();
 // The top-scores list's column header icons: "hdrname", "hdrdate", "hdrscore", "hdrplace".
 Pictures HeaderPictures();
+// The windows' own pictures: the splash window's "splash" (378 x 210), the welcome
+// dialog's "welcome" (150 x 254) and the about box's banner "about" (314 x 120).
+Pictures WindowPictures();
 
 Pictures AllPictures();
 
