@@ -45,6 +45,7 @@ private:
     com::HRESULT onMouse(const com::InputEvent& input);
     com::HRESULT onKey(const com::InputEvent& input);
     com::HRESULT setState(int16_t state);
+    void backToRest();
     com::HRESULT fireMouse(com::DISPID id, const com::InputEvent& input);
 
     // Painting (hover_paint.cpp).

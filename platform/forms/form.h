@@ -43,6 +43,13 @@ public:
     void setWindowState(int16_t v);
     bool Enabled() const { return enabled_; }
     void setEnabled(bool v);
+    /// The colour of the window's client area.
+    OleColor BackColor() const { return backColor_; }
+    void setBackColor(OleColor v);
+    /// Whether the window takes every key for Form_KeyPress itself: its controls then take
+    /// no keyboard focus (the main window, whose keys are game commands).
+    bool KeyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool v);
     /// Whether the window is shown.
     bool Visible() const { return visible_; }
     bool Loaded() const { return loaded_; }
@@ -105,6 +112,8 @@ private:
     std::string caption_;
     int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     int16_t windowState_ = vbNormal;
+    OleColor backColor_ = 0x8000000F;
+    bool keyPreview_ = false;
     bool enabled_ = true;
     bool visible_ = false;
     bool loaded_ = false;

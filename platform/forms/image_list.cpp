@@ -1,0 +1,17 @@
+#include "platform/forms/image_list.h"
+
+#include "platform/runtime/errors.h"
+
+namespace vb {
+
+void ImageList::Add(const Picture& picture) {
+    images_.push_back(picture);
+    changed(Prop::Items);
+}
+
+const Picture& ImageList::ListImages(int16_t index) const {
+    if (index < 1 || index > Count()) Raise(35600);
+    return images_[static_cast<size_t>(index - 1)];
+}
+
+}  // namespace vb
