@@ -52,6 +52,7 @@ private:
     com::HRESULT UserControl_Paint();
     void DrawPicture(win::HDC dc, int32_t w, int32_t h, int32_t d, int32_t textW);
     void paintBackground(win::HDC dc, int32_t w, int32_t h, int32_t d);
+    void grabBackground(win::HDC dc, int32_t w, int32_t h, int32_t d);
     void DrawCaption(win::HDC dc, int32_t w, int32_t h, int32_t d, win::SIZE text);
     void DrawBorder(win::HDC dc, int32_t w, int32_t h);
     void DrawFocus(win::HDC dc, int32_t w, int32_t h);

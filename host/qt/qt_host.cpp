@@ -11,8 +11,11 @@
 #include <thread>
 
 #include "host/qt/class_cursor.h"
+#include "host/qt/control_view.h"
 #include "host/qt/form_window.h"
+#include "host/qt/views.h"
 #include "host/qt/units.h"
+#include "platform/gdi/bitmap.h"
 #include "platform/user32/cursors.h"
 
 namespace qthost {
@@ -58,7 +61,10 @@ FormWindow& QtHost::window(vb::Form& form) {
         slot->hide();
         slot.release()->deleteLater();
     }
-    if (!slot) slot = std::make_unique<FormWindow>(*this, form);
+    if (!slot) {
+        slot = std::make_unique<FormWindow>(*this, form);
+        showCursorOn(*slot);  // every window shows the one class cursor
+    }
     return *slot;
 }
 
@@ -72,13 +78,29 @@ void QtHost::showClassCursor() {
     const intptr_t cursor = win::ClassCursor();
     if (cursor == cursorShown_) return;
     cursorShown_ = cursor;
-    const std::optional<QCursor> shape = CursorFor(cursor);
+    for (const auto& [form, window] : windows_) showCursorOn(*window);
+}
+
+void QtHost::showCursorOn(FormWindow& window) const {
+    if (const std::optional<QCursor> shape = CursorFor(cursorShown_))
+        window.setCursor(*shape);
+    else
+        window.unsetCursor();
+}
+
+// The form's client area or the container control's body, composed as it shows now.
+std::shared_ptr<gdi::Bitmap> QtHost::windowPixels(intptr_t hwnd) {
+    QWidget* container = nullptr;
     for (const auto& [form, window] : windows_) {
-        if (shape)
-            window->setCursor(*shape);
-        else
-            window->unsetCursor();
+        if (window->formHandle() == hwnd) container = &window->client();
+        else if (ControlView* view = window->viewByHandle(hwnd)) container = &view->childHolder();
+        if (container) break;
     }
+    if (!container) return nullptr;
+    auto pixels = std::make_shared<gdi::Bitmap>(FromQImage(ComposeBehindHostedControls(*container, 1)));
+    if (container->devicePixelRatioF() >= 2)
+        pixels->setTwin(FromQImage(ComposeBehindHostedControls(*container, 2)));
+    return pixels;
 }
 
 void QtHost::formChanged(vb::Form& form, vb::Prop what) { window(form).formChanged(what); }

@@ -55,6 +55,7 @@ public:
     double secondsSinceMidnight() override;
     int32_t screenWidth() override;
     int32_t screenHeight() override;
+    std::shared_ptr<gdi::Bitmap> windowPixels(intptr_t hwnd) override;
 
 private:
     // A modal show in progress; ended once its window is hidden or unloaded.
@@ -70,6 +71,7 @@ private:
     bool anyWindowShown() const;
     void quitWhenNoWindowShows();
     void showClassCursor();
+    void showCursorOn(FormWindow& window) const;
 
     std::unordered_map<const vb::Form*, std::unique_ptr<FormWindow>> windows_;
     TimerSet timers_;
