@@ -28,24 +28,31 @@ constexpr int kFallbackHeightPx = 768;
 
 constexpr double kMsPerSecond = 1000;
 
+QtHost* running = nullptr;
+
 }  // namespace
 
 QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
     vb::SetHost(this);
+    running = this;
 }
 
 QtHost::~QtHost() {
     if (vb::HasHost() && &vb::CurrentHost() == this) vb::SetHost(nullptr);
+    if (running == this) running = nullptr;
 }
 
+QtHost* QtHost::current() { return running; }
+
 int QtHost::exec() {
+    if (failed_) return kFailedExitCode;
     if (!anyWindowShown()) return 0;
     running_ = true;
     const int code = QApplication::exec();
     running_ = false;
-    return code;
+    return failed_ ? kFailedExitCode : code;
 }
 
 FormWindow* QtHost::windowOf(const vb::Form& form) const {
@@ -131,6 +138,7 @@ void QtHost::quitWhenNoWindowShows() {
 
 // What the game changed is painted before the thread stops: no timer tick, no input.
 void QtHost::sleep(uint32_t ms) {
+    if (failed_) return;
     eventDelivered();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));

@@ -19,6 +19,9 @@ namespace qthost {
 
 class FormWindow;
 
+// What exec returns when a run-time error ended the program.
+inline constexpr int kFailedExitCode = 1;
+
 class QtHost : public vb::Host {
 public:
     // Installs itself as the forms model's host (vb::SetHost); the destructor removes it.
@@ -38,6 +41,15 @@ public:
     void eventDelivered();
     // Whether a modal window other than @p form's is up: @p form's window takes no keys.
     bool blockedByModal(const vb::Form& form) const;
+    // A run-time error nobody handled ends the program, as the runtime ends it: its number
+    // and text in a message under the program's title, then every window closes, every
+    // event loop ends and exec returns nonzero. What the game still does on its way out
+    // shows no window and no message. Only the first error is told.
+    void fail(int number, const std::string& description);
+    // Whether the program is ending on a run-time error.
+    bool failed() const { return failed_; }
+    // The host of the running program, or null.
+    static QtHost* current();
 
     // vb::Host
     void showForm(vb::Form& form, bool modal) override;
@@ -78,6 +90,7 @@ private:
     std::vector<ModalShow*> modalShows_;
     QObject checks_;  // context of the deferred checks: they die with the host
     bool running_ = false;
+    bool failed_ = false;
     intptr_t cursorShown_ = 0;
 };
 
