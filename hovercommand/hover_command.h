@@ -57,6 +57,7 @@ private:
     void DrawBorder(win::HDC dc, int32_t w, int32_t h);
     void DrawFocus(win::HDC dc, int32_t w, int32_t h);
     void drawTransparent(win::HDC dc, const vb::Picture& picture, int32_t x, int32_t y);
+    void drawIcon(win::HDC dc, const vb::Picture& picture, int32_t x, int32_t y);
     win::COLORREF TranslateColor(com::Color colour) const;
     const vb::Picture* shownPicture() const;
 

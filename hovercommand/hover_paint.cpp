@@ -145,7 +145,10 @@ void HoverCommand::DrawPicture(win::HDC dc, int32_t w, int32_t h, int32_t d, int
         default:
             break;
     }
-    drawTransparent(dc, *picture, x + d, Half(h - ph) + d);
+    if (picture->isIcon())
+        drawIcon(dc, *picture, x + d, Half(h - ph) + d);
+    else
+        drawTransparent(dc, *picture, x + d, Half(h - ph) + d);
 }
 
 void HoverCommand::DrawCaption(win::HDC dc, int32_t w, int32_t h, int32_t d, win::SIZE text) {
