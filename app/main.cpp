@@ -4,15 +4,16 @@
 
 #include "shell/main.h"
 
-#include <QApplication>
 #include <filesystem>
 
+#include "host/qt/application.h"
 #include "host/qt/qt_host.h"
 #include "platform/audio_sdl/sdl_audio.h"
 #include "platform/com/loader.h"
 #include "platform/com/registration.h"
 #include "platform/media/audio_backend.h"
 #include "platform/runtime/app.h"
+#include "platform/runtime/errors.h"
 #include "platform/runtime/instance_lock.h"
 
 namespace {
@@ -45,12 +46,16 @@ void RegisterKantrelWhenMissing() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    qthost::Application application(argc, argv);
     qthost::QtHost host;
     const vb::InstanceLock running(vb::InstanceLockPath());
     vb::App().PrevInstance = running.HeldElsewhere();
     const SoundDevice sound;
     RegisterKantrelWhenMissing();
-    Module1::Main();
+    try {
+        Module1::Main();
+    } catch (const vb::RuntimeError& error) {
+        host.fail(error.Number(), error.Description());
+    }
     return host.exec();
 }

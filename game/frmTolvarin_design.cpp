@@ -390,6 +390,7 @@ void DesignTimers(F& f) {
 void frmTolvarin::InitializeComponent() {
     setCaption("Tolvarin 2.3");
     designGeometry(0, 0, 4900, 8530);
+    setKeyPreview(true);  // Enter rolls and Space minimises, whatever control was clicked
     DesignSheet(*this);
     DesignRowPanel(*this);
     DesignLines(*this);

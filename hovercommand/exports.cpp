@@ -38,4 +38,13 @@ HRESULT DllUnregisterServer() { return UnregisterTypeLibrary(kantrel::Library())
 
 const TypeLibrary* DllGetTypeLibrary() { return &kantrel::Library(); }
 
+HRESULT DllGetResource(int32_t id, const uint8_t** data, size_t* size) {
+    if (!data || !size) return E_POINTER;
+    if (id != kantrel::HoverCommandClass().toolboxBitmap) return E_INVALIDARG;
+    const auto bytes = kantrel::ToolboxBitmap();
+    *data = bytes.data();
+    *size = bytes.size();
+    return S_OK;
+}
+
 }  // extern "C"

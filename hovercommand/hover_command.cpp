@@ -11,13 +11,14 @@ using com::Variant;
 // The user control's own Name is its class name: the caption of a fresh button.
 constexpr const char* kClassName = "HoverCommand";
 
-// Reads @p name from @p bag converted to the type of @p fallback into @p field.
+// Reads @p name from @p bag converted to the type of @p fallback into @p field. A stored
+// value that is not of the property's type reads as the default, so that one bad value
+// in a design does not cost the dialog its button.
 template <class T>
-HRESULT ReadInto(const com::PropertyBag& bag, const char* name, const Variant& fallback, T& field) {
+void ReadInto(const com::PropertyBag& bag, const char* name, const Variant& fallback, T& field) {
     Variant v;
-    if (const HRESULT hr = bag.ReadProperty(name, fallback, v); com::FAILED(hr)) return hr;
+    if (com::FAILED(bag.ReadProperty(name, fallback, v)) || !v.get<T>()) v = fallback;
     field = *v.get<T>();
-    return com::S_OK;
 }
 
 }  // namespace
@@ -56,9 +57,8 @@ HRESULT HoverCommand::InitNew() {
 
 HRESULT HoverCommand::Load(const com::PropertyBag& bag) {
     const vb::Picture none;
-    HRESULT hr = com::S_OK;
     auto read = [&](const char* name, const Variant& fallback, auto& field) {
-        if (com::SUCCEEDED(hr)) hr = ReadInto(bag, name, fallback, field);
+        ReadInto(bag, name, fallback, field);
     };
     read("Caption", Variant(kClassName), m_Caption);
     read("Style", Variant(int32_t{hcsThinBorder}), m_Style);
@@ -68,7 +68,7 @@ HRESULT HoverCommand::Load(const com::PropertyBag& bag) {
     if (site_) {
         vb::Font font = site_->Font();
         read("Font", Variant(font), font);
-        if (com::SUCCEEDED(hr)) site_->setFont(font);
+        site_->setFont(font);
     }
     read("ImageOffset", Variant(int16_t{10}), m_ImageOffset);
     read("BorderOffset", Variant(int16_t{10}), m_BorderOffset);
@@ -78,7 +78,7 @@ HRESULT HoverCommand::Load(const com::PropertyBag& bag) {
     read("ForeColor", Variant(com::Color{kDefaultForeColor}), m_ForeColor);
     read("BackColor", Variant(com::Color{kDefaultBackColor}), m_BackColor);
     read("HighlightColor", Variant(com::Color{kDefaultHighlightColor}), m_HighlightColor);
-    return com::FAILED(hr) ? hr : UserControl_Paint();
+    return UserControl_Paint();
 }
 
 // Picture is written before HovPicture here, the other way round from reading.

@@ -45,16 +45,19 @@ private:
     com::HRESULT onMouse(const com::InputEvent& input);
     com::HRESULT onKey(const com::InputEvent& input);
     com::HRESULT setState(int16_t state);
+    void backToRest();
     com::HRESULT fireMouse(com::DISPID id, const com::InputEvent& input);
 
     // Painting (hover_paint.cpp).
     com::HRESULT UserControl_Paint();
     void DrawPicture(win::HDC dc, int32_t w, int32_t h, int32_t d, int32_t textW);
     void paintBackground(win::HDC dc, int32_t w, int32_t h, int32_t d);
+    void grabBackground(win::HDC dc, int32_t w, int32_t h, int32_t d);
     void DrawCaption(win::HDC dc, int32_t w, int32_t h, int32_t d, win::SIZE text);
     void DrawBorder(win::HDC dc, int32_t w, int32_t h);
     void DrawFocus(win::HDC dc, int32_t w, int32_t h);
     void drawTransparent(win::HDC dc, const vb::Picture& picture, int32_t x, int32_t y);
+    void drawIcon(win::HDC dc, const vb::Picture& picture, int32_t x, int32_t y);
     win::COLORREF TranslateColor(com::Color colour) const;
     const vb::Picture* shownPicture() const;
 

@@ -36,9 +36,19 @@ HRESULT HoverCommand::OnInput(const com::InputEvent& input) {
         case Input::KeyUp:
             return m_Enabled ? onKey(input) : com::S_OK;
         case Input::GotFocus:
-        case Input::LostFocus:
             if (!m_Enabled) return com::S_OK;
-            m_HasFocus = input.kind == Input::GotFocus;
+            m_HasFocus = true;
+            return UserControl_Paint();
+        case Input::LostFocus:
+            // A press the focus leaves behind would never be released.
+            if (m_State == 2) backToRest();
+            if (!m_Enabled) return com::S_OK;
+            m_HasFocus = false;
+            return UserControl_Paint();
+        case Input::CaptureLost:
+            // Without the capture no move tells the button that the pointer left it.
+            if (m_State == 0) return com::S_OK;
+            m_State = 0;
             return UserControl_Paint();
         case Input::Resize:
             return UserControl_Paint();
@@ -63,8 +73,9 @@ HRESULT HoverCommand::onMouse(const com::InputEvent& input) {
     const bool inside = input.x > 0 && input.x < static_cast<float>(site_->ScaleWidth()) &&
                         input.y > 0 && input.y < static_cast<float>(site_->ScaleHeight());
     if (!inside) {
+        m_State = 0;  // before the release, which tells the button the capture is gone
         win::ReleaseCapture();
-        if (const HRESULT hr = setState(0); com::FAILED(hr)) return hr;
+        if (const HRESULT hr = UserControl_Paint(); com::FAILED(hr)) return hr;
         return events_.Fire(kEvMouseLeave);
     }
     win::SetCapture(site_->hWnd());
@@ -82,6 +93,12 @@ HRESULT HoverCommand::onKey(const com::InputEvent& input) {
     if (m_State != 2) return com::S_OK;
     if (const HRESULT hr = setState(0); com::FAILED(hr)) return hr;
     return events_.Fire(kEvClick);
+}
+
+// Rest look without a repaint; the capture is let go when the button holds it.
+void HoverCommand::backToRest() {
+    m_State = 0;
+    if (site_ && win::GetCapture() == site_->hWnd()) win::ReleaseCapture();
 }
 
 HRESULT HoverCommand::setState(int16_t state) {

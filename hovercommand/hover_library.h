@@ -2,6 +2,8 @@
 // The type library "Lumbrix1": the HoverCommand class, its interfaces, events and
 // enumerations, which dispatch, registration and hosts all read.
 
+#include <span>
+
 #include "platform/com/type_library.h"
 
 namespace kantrel {
@@ -51,6 +53,8 @@ inline constexpr uint32_t kDefaultBackColor = 0x8000000F;
 inline constexpr uint32_t kDefaultHighlightColor = 0x8000000D;
 
 const com::TypeLibrary& Library();
+// The bytes of the BMP file of the toolbox picture, resource HoverCommandClass().toolboxBitmap.
+std::span<const uint8_t> ToolboxBitmap();
 const com::ClassInfo& HoverCommandClass();
 
 }  // namespace kantrel

@@ -9,6 +9,7 @@
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/ole_colour.h"
+#include "platform/forms/window_dc.h"
 #include "platform/gdi/text.h"
 #include "platform/user32/draw.h"
 
@@ -84,12 +85,15 @@ HRESULT HoverCommand::UserControl_Paint() {
 }
 
 // The hover highlight, else the background picture tiled (shifting with a pressed face),
-// else the back colour.
+// else what lies behind the button (shifting too), else the back colour.
 void HoverCommand::paintBackground(win::HDC dc, int32_t w, int32_t h, int32_t d) {
     const win::RECT rect{0, 0, w, h};
     win::HBRUSH brush = 0;
     if (m_State == 1 && (m_Style & hcsHighlightBG)) {
         brush = win::CreateSolidBrush(TranslateColor(m_HighlightColor));
+    } else if (m_GrabBG && !m_BGPicture.bitmap()) {
+        grabBackground(dc, w, h, d);
+        return;
     } else if (m_BGPicture.bitmap()) {
         const win::HBITMAP tile = gdi::CreateBitmapFromPixels(*m_BGPicture.bitmap());
         brush = win::CreatePatternBrush(tile);
@@ -100,6 +104,21 @@ void HoverCommand::paintBackground(win::HDC dc, int32_t w, int32_t h, int32_t d)
     }
     win::FillRect(dc, &rect, brush);
     win::DeleteObject(brush);
+}
+
+// The strip a pressed face leaves uncovered takes the back colour first, so that no pixels
+// of an earlier face stay there when the border does not cover it.
+void HoverCommand::grabBackground(win::HDC dc, int32_t w, int32_t h, int32_t d) {
+    const win::RECT rect{0, 0, w, h};
+    const win::HBRUSH back = win::CreateSolidBrush(TranslateColor(m_BackColor));
+    win::FillRect(dc, &rect, back);
+    win::DeleteObject(back);
+    const win::HWND parent = site_->ContainerHWnd();
+    const win::HDC behind = win::GetDC(parent);
+    if (!behind) return;
+    win::BitBlt(dc, d, d, w, h, behind, site_->ContainerLeft(), site_->ContainerTop(),
+                win::SRCCOPY);
+    win::ReleaseDC(parent, behind);
 }
 
 const vb::Picture* HoverCommand::shownPicture() const {
@@ -126,7 +145,10 @@ void HoverCommand::DrawPicture(win::HDC dc, int32_t w, int32_t h, int32_t d, int
         default:
             break;
     }
-    drawTransparent(dc, *picture, x + d, Half(h - ph) + d);
+    if (picture->isIcon())
+        drawIcon(dc, *picture, x + d, Half(h - ph) + d);
+    else
+        drawTransparent(dc, *picture, x + d, Half(h - ph) + d);
 }
 
 void HoverCommand::DrawCaption(win::HDC dc, int32_t w, int32_t h, int32_t d, win::SIZE text) {

@@ -1,5 +1,6 @@
 // A button picture drawn transparent on the colour of its top-left pixel: every pixel of
-// that colour, inside the picture too, lets the background show.
+// that colour, inside the picture too, lets the background show. An icon brings its own
+// mask instead.
 
 #include "hovercommand/hover_command.h"
 #include "platform/gdi/bitmap.h"
@@ -42,6 +43,17 @@ private:
 };
 
 }  // namespace
+
+// At its own size; disabled, embossed in the button's shadow and highlight colours.
+void HoverCommand::drawIcon(win::HDC dc, const vb::Picture& picture, int32_t x, int32_t y) {
+    const win::HICON icon = win::CreateIconFromPixels(*picture.bitmap(), *picture.mask());
+    if (!icon) return;
+    if (m_Enabled)
+        win::DrawIcon(dc, x, y, icon);
+    else
+        win::DrawStateA(dc, 0, nullptr, icon, 0, x, y, 0, 0, win::DST_ICON | win::DSS_DISABLED);
+    win::DestroyIcon(icon);
+}
 
 void HoverCommand::drawTransparent(win::HDC dc, const vb::Picture& picture, int32_t x, int32_t y) {
     const int32_t pw = picture.bitmap()->width(), ph = picture.bitmap()->height();

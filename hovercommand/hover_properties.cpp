@@ -127,10 +127,13 @@ HRESULT HoverCommand::putCaption(const std::string& value) {
 }
 
 // The host's own Enabled follows in every case, so a disabled button cannot take the focus.
+// A button disabled while lit or pressed goes back to rest and lets the capture go: no
+// input would ever bring it back.
 HRESULT HoverCommand::putEnabled(bool value) {
     HRESULT hr = com::S_OK;
     if (m_Enabled != value) {
         m_Enabled = value;
+        if (!value) backToRest();
         if (site_) {
             site_->PropertyChanged("Enabled");
             site_->ProcessMessages();

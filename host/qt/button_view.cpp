@@ -31,6 +31,7 @@ public:
     ButtonView(vb::CommandButton& button, QWidget* parent) : View(button, parent), button_(button) {
         setAutoDefault(false);
     }
+    bool takesFocus() const override { return true; }
 
 protected:
     void refresh() override {

@@ -2,6 +2,7 @@
 
 #include "host/qt/units.h"
 #include "host/qt/views.h"
+#include "platform/forms/form.h"
 
 namespace qthost {
 
@@ -14,35 +15,57 @@ void ControlView::present() {
     const QRect place = placement();
     if (w.geometry() != place) w.setGeometry(place);
     w.setEnabled(control_.Enabled());
+    if (takesFocus()) {
+        const bool keys = !control_.Parent().KeyPreview();
+        w.setFocusPolicy(!keys ? Qt::NoFocus : control_.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
     refresh();
     w.setVisible(control_.Visible());
     w.update();
 }
 
+namespace {
+
+// Each kind of control and how its view is made; a kind not listed has no widget (timers,
+// menu items, image lists).
+template <class Kind>
+ControlView* As(vb::Control& control, QWidget* parent,
+                ControlView* (*make)(Kind&, QWidget*)) {
+    auto* kind = dynamic_cast<Kind*>(&control);
+    return kind ? make(*kind, parent) : nullptr;
+}
+
+using Maker = ControlView* (*)(vb::Control&, QWidget*);
+const Maker kMakers[] = {
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeLabelView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeButtonView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakePictureBoxView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeImageView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeShapeView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeLineView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeStatusBarView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeToolbarView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeUserControlView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeCheckBoxView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeOptionButtonView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeFrameView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeTextBoxView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeSliderView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeTabView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeListViewView); },
+    [](vb::Control& c, QWidget* p) { return As(c, p, MakeRichTextView); },
+};
+
+}  // namespace
+
 ControlView* MakeView(vb::Control& control, QWidget* parent) {
-    ControlView* v = nullptr;
-    if (auto* label = dynamic_cast<vb::Label*>(&control))
-        v = MakeLabelView(*label, parent);
-    else if (auto* button = dynamic_cast<vb::CommandButton*>(&control))
-        v = MakeButtonView(*button, parent);
-    else if (auto* box = dynamic_cast<vb::PictureBox*>(&control))
-        v = MakePictureBoxView(*box, parent);
-    else if (auto* image = dynamic_cast<vb::Image*>(&control))
-        v = MakeImageView(*image, parent);
-    else if (auto* shape = dynamic_cast<vb::Shape*>(&control))
-        v = MakeShapeView(*shape, parent);
-    else if (auto* line = dynamic_cast<vb::Line*>(&control))
-        v = MakeLineView(*line, parent);
-    else if (auto* status = dynamic_cast<vb::StatusBar*>(&control))
-        v = MakeStatusBarView(*status, parent);
-    else if (auto* toolbar = dynamic_cast<vb::Toolbar*>(&control))
-        v = MakeToolbarView(*toolbar, parent);
-    else if (auto* hosted = dynamic_cast<vb::UserControlHost*>(&control))
-        v = MakeUserControlView(*hosted, parent);
-    else if (auto* rich = dynamic_cast<vb::RichTextBox*>(&control))
-        v = MakeRichTextView(*rich, parent);
-    if (v) v->present();
-    return v;
+    for (const Maker make : kMakers) {
+        if (ControlView* v = make(control, parent)) {
+            v->present();
+            return v;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace qthost

@@ -1,7 +1,8 @@
 #pragma once
 // The widget that shows one control of a form, and what every such widget does alike: it
-// sits at the control's twips in its container, follows Visible and Enabled, never takes
-// the keyboard focus (the form gets the keys), and hands the mouse to the control.
+// sits at the control's twips in its container, follows Visible and Enabled, takes the
+// keyboard focus only where its kind does and its form does not keep every key for itself
+// (the Tab key stops only where TabStop is set), and hands the mouse to the control.
 
 #include <QMouseEvent>
 #include <QRect>
@@ -29,6 +30,10 @@ public:
     virtual Layer layer() const { return Layer::Windows; }
     // Where the control sits in its container's widget, in pixels.
     virtual QRect placement() const;
+    // Whether the kind takes the keyboard focus (buttons, boxes, lists, sliders, tabs).
+    virtual bool takesFocus() const { return false; }
+    // The widget that holds the controls whose container this control is.
+    virtual QWidget& childHolder() { return widget(); }
     // Shows the control as the model has it now: place, visibility, enabled state, and
     // what its kind draws.
     void present();
@@ -59,8 +64,11 @@ protected:
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         W::mouseReleaseEvent(e);
-        MouseReleased(*this, *e);
+        MouseReleased(*this, *e, clicksOnRelease());
     }
+    // Whether a release inside raises Click here; a toggle raises it itself when Qt clicks
+    // it, so that the keyboard and mnemonics click it the same way.
+    virtual bool clicksOnRelease() const { return true; }
     void mouseMoveEvent(QMouseEvent* e) override {
         W::mouseMoveEvent(e);
         MouseMoved(*this, *e);

@@ -10,6 +10,7 @@
 
 #include "host/qt/control_view.h"
 #include "host/qt/input.h"
+#include "host/qt/keyboard.h"
 #include "host/qt/menu_bar.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/units.h"
@@ -91,6 +92,10 @@ void FormWindow::formChanged(vb::Prop) {
     if (!f) return;
     setWindowTitle(ToQString(f->Caption()));
     setEnabled(f->Enabled());
+    QPalette p = client_->palette();
+    p.setColor(QPalette::Window, ToQColor(f->BackColor()));
+    client_->setPalette(p);
+    client_->setAutoFillBackground(true);
     applyGeometry();
     applyState();
 }
@@ -122,12 +127,13 @@ void FormWindow::applyState() {
                              : windowState() & ~Qt::WindowMinimized);
 }
 
-void FormWindow::controlChanged(vb::Control& control, vb::Prop) {
+void FormWindow::controlChanged(vb::Control& control, vb::Prop what) {
     if (auto* menu = dynamic_cast<vb::Menu*>(&control)) {
         menus_->changed(*menu);
         return;
     }
     if (ControlView* view = ensureView(control)) view->present();
+    if (what == vb::Prop::Other) orderTabs();
 }
 
 // The control is half destroyed: it is known only by its address now.
@@ -145,7 +151,7 @@ void FormWindow::controlDestroyed(const vb::Control& control) {
 
 QWidget& FormWindow::parentFor(vb::Control& control) {
     if (vb::Control* container = control.Container())
-        if (ControlView* holder = ensureView(*container)) return holder->widget();
+        if (ControlView* holder = ensureView(*container)) return holder->childHolder();
     return *client_;
 }
 
@@ -215,6 +221,7 @@ void FormWindow::present(bool modal) {
     if (!f) return;
     applyWindowKind(*f);
     syncControls();
+    orderTabs();
     formChanged(vb::Prop::Other);
     const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
     if (isVisible() && windowModality() != modality) hide();
@@ -234,7 +241,8 @@ void FormWindow::present(bool modal) {
         show();
     raise();
     activateWindow();
-    if (modal) focusFirstButton();
+    focusFirst();
+    reportMissingLibraries();
 }
 
 // A window without a border has no caption either; a topmost one stays above every other
@@ -244,18 +252,6 @@ void FormWindow::applyWindowKind(const vb::Form& f) {
                                                  : kWindowFlags;
     if (win::IsTopmost(f.hWnd())) flags |= Qt::WindowStaysOnTopHint;
     if (windowFlags() != flags) setWindowFlags(flags);
-}
-
-// A modal window's first enabled, shown command button in design order takes the keys,
-// so that Enter or Space presses it.
-void FormWindow::focusFirstButton() {
-    for (vb::Control* c : form_->Controls()) {
-        if (!dynamic_cast<vb::CommandButton*>(c)) continue;
-        ControlView* view = viewOf(*c);
-        if (!view || !view->widget().isEnabled() || !view->widget().isVisible()) continue;
-        view->widget().setFocus(Qt::ActiveWindowFocusReason);
-        return;
-    }
 }
 
 void FormWindow::conceal() {
@@ -290,12 +286,17 @@ void FormWindow::changeEvent(QEvent* e) {
 }
 
 // Typed characters, Enter (13) and Space (32) among them, reach Form_KeyPress, unless
-// another window is up modally.
+// another window is up modally. Enter and Escape that no control took press the default
+// and the cancel button.
 void FormWindow::keyPressEvent(QKeyEvent* e) {
     vb::Form* f = form();
     const QString text = e->text();
     if (f && host_.blockedByModal(*f)) {
         e->ignore();
+        return;
+    }
+    if (f && !f->KeyPreview() && pressDefaultOrCancel(*e)) {
+        host_.eventDelivered();
         return;
     }
     if (!f || text.isEmpty()) {

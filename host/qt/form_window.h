@@ -3,6 +3,7 @@
 // the client area under the menu bar where the views of its controls live. The window
 // turns the close box, minimising, moving and typed characters into the form's events.
 
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
@@ -64,7 +65,11 @@ private:
     void applyState();
     void applyWindowKind(const vb::Form& f);
     void takeUsersPlace();
-    void focusFirstButton();
+    // Keyboard (keyboard.cpp).
+    void orderTabs();
+    void focusFirst();
+    bool pressDefaultOrCancel(const QKeyEvent& e);
+    void reportMissingLibraries();
 
     QtHost& host_;
     vb::Form* form_;

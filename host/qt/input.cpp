@@ -76,11 +76,11 @@ void MousePressed(ControlView& view, QMouseEvent& e) {
     Press(view, e);
 }
 
-void MouseReleased(ControlView& view, QMouseEvent& e) {
+void MouseReleased(ControlView& view, QMouseEvent& e, bool click) {
     e.accept();
     vb::Control& control = view.control();
     const QPointF at = e.position();
-    const bool clicked = e.button() == Qt::LeftButton && press.down && !press.doubleClick &&
+    const bool clicked = click && e.button() == Qt::LeftButton && press.down && !press.doubleClick &&
                          press.control == control.hWnd() &&
                          view.widget().rect().contains(at.toPoint());
     press.down = false;

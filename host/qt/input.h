@@ -14,8 +14,8 @@ class FormWindow;
 
 void MousePressed(ControlView& view, QMouseEvent& e);
 // MouseUp, then Click when the left button is released inside the control it was
-// pressed on.
-void MouseReleased(ControlView& view, QMouseEvent& e);
+// pressed on (unless @p click is false: the widget clicks the control itself).
+void MouseReleased(ControlView& view, QMouseEvent& e, bool click = true);
 void MouseMoved(ControlView& view, QMouseEvent& e);
 // A command button takes the second click of a double click as a click of its own; other
 // controls raise DblClick, and the release that follows raises MouseUp without a Click. A

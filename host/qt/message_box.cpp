@@ -62,6 +62,7 @@ const std::vector<Answer>& ButtonsOf(int16_t style) {
 
 int16_t QtHost::messageBox(const std::string& prompt, int16_t buttons, const std::string& title) {
     const std::vector<Answer>& answers = ButtonsOf(buttons);
+    if (failed_) return answers.back().answer;  // the program is ending: no one to ask
     QMessageBox box(IconOf(buttons), ToQString(title), ToQString(prompt), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);

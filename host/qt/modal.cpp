@@ -12,6 +12,7 @@
 namespace qthost {
 
 void QtHost::showForm(vb::Form& form, bool modal) {
+    if (failed_) return;
     window(form).present(modal);
     eventDelivered();
     if (!modal) return;

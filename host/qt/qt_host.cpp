@@ -11,9 +11,12 @@
 #include <thread>
 
 #include "host/qt/class_cursor.h"
+#include "host/qt/control_view.h"
 #include "host/qt/form_window.h"
 #include "host/qt/help_window.h"
+#include "host/qt/views.h"
 #include "host/qt/units.h"
+#include "platform/gdi/bitmap.h"
 #include "platform/user32/cursors.h"
 
 namespace qthost {
@@ -26,24 +29,31 @@ constexpr int kFallbackHeightPx = 768;
 
 constexpr double kMsPerSecond = 1000;
 
+QtHost* running = nullptr;
+
 }  // namespace
 
 QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
     vb::SetHost(this);
+    running = this;
 }
 
 QtHost::~QtHost() {
     if (vb::HasHost() && &vb::CurrentHost() == this) vb::SetHost(nullptr);
+    if (running == this) running = nullptr;
 }
 
+QtHost* QtHost::current() { return running; }
+
 int QtHost::exec() {
+    if (failed_) return kFailedExitCode;
     if (!anyWindowShown()) return 0;
     running_ = true;
     const int code = QApplication::exec();
     running_ = false;
-    return code;
+    return failed_ ? kFailedExitCode : code;
 }
 
 FormWindow* QtHost::windowOf(const vb::Form& form) const {
@@ -59,7 +69,10 @@ FormWindow& QtHost::window(vb::Form& form) {
         slot->hide();
         slot.release()->deleteLater();
     }
-    if (!slot) slot = std::make_unique<FormWindow>(*this, form);
+    if (!slot) {
+        slot = std::make_unique<FormWindow>(*this, form);
+        showCursorOn(*slot);  // every window shows the one class cursor
+    }
     return *slot;
 }
 
@@ -73,13 +86,29 @@ void QtHost::showClassCursor() {
     const intptr_t cursor = win::ClassCursor();
     if (cursor == cursorShown_) return;
     cursorShown_ = cursor;
-    const std::optional<QCursor> shape = CursorFor(cursor);
+    for (const auto& [form, window] : windows_) showCursorOn(*window);
+}
+
+void QtHost::showCursorOn(FormWindow& window) const {
+    if (const std::optional<QCursor> shape = CursorFor(cursorShown_))
+        window.setCursor(*shape);
+    else
+        window.unsetCursor();
+}
+
+// The form's client area or the container control's body, composed as it shows now.
+std::shared_ptr<gdi::Bitmap> QtHost::windowPixels(intptr_t hwnd) {
+    QWidget* container = nullptr;
     for (const auto& [form, window] : windows_) {
-        if (shape)
-            window->setCursor(*shape);
-        else
-            window->unsetCursor();
+        if (window->formHandle() == hwnd) container = &window->client();
+        else if (ControlView* view = window->viewByHandle(hwnd)) container = &view->childHolder();
+        if (container) break;
     }
+    if (!container) return nullptr;
+    auto pixels = std::make_shared<gdi::Bitmap>(FromQImage(ComposeBehindHostedControls(*container, 1)));
+    if (container->devicePixelRatioF() >= 2)
+        pixels->setTwin(FromQImage(ComposeBehindHostedControls(*container, 2)));
+    return pixels;
 }
 
 void QtHost::formChanged(vb::Form& form, vb::Prop what) { window(form).formChanged(what); }
@@ -110,6 +139,7 @@ void QtHost::quitWhenNoWindowShows() {
 
 // What the game changed is painted before the thread stops: no timer tick, no input.
 void QtHost::sleep(uint32_t ms) {
+    if (failed_) return;
     eventDelivered();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));

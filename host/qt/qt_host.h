@@ -21,6 +21,9 @@ namespace qthost {
 class FormWindow;
 class HelpWindow;
 
+// What exec returns when a run-time error ended the program.
+inline constexpr int kFailedExitCode = 1;
+
 class QtHost : public vb::Host {
 public:
     // Installs itself as the forms model's host (vb::SetHost); the destructor removes it.
@@ -45,6 +48,15 @@ public:
     void setPrintFile(const QString& pdf) { printFile_ = pdf; }
     // The help window while it is open, or null.
     HelpWindow* helpWindow() const { return help_.get(); }
+    // A run-time error nobody handled ends the program, as the runtime ends it: its number
+    // and text in a message under the program's title, then every window closes, every
+    // event loop ends and exec returns nonzero. What the game still does on its way out
+    // shows no window and no message. Only the first error is told.
+    void fail(int number, const std::string& description);
+    // Whether the program is ending on a run-time error.
+    bool failed() const { return failed_; }
+    // The host of the running program, or null.
+    static QtHost* current();
 
     // vb::Host
     void showForm(vb::Form& form, bool modal) override;
@@ -67,6 +79,7 @@ public:
     void showHelp(const std::string& title, const vb::rtf::Document& document,
                   intptr_t owner) override;
     void closeHelp() override;
+    std::shared_ptr<gdi::Bitmap> windowPixels(intptr_t hwnd) override;
 
 private:
     // A modal show in progress; ended once its window is hidden or unloaded.
@@ -82,12 +95,14 @@ private:
     bool anyWindowShown() const;
     void quitWhenNoWindowShows();
     void showClassCursor();
+    void showCursorOn(FormWindow& window) const;
 
     std::unordered_map<const vb::Form*, std::unique_ptr<FormWindow>> windows_;
     TimerSet timers_;
     std::vector<ModalShow*> modalShows_;
     QObject checks_;  // context of the deferred checks: they die with the host
     bool running_ = false;
+    bool failed_ = false;
     intptr_t cursorShown_ = 0;
     QString printFile_;
     std::unique_ptr<HelpWindow> help_;

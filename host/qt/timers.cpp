@@ -33,6 +33,10 @@ void TimerSet::forget(const vb::Control& control) {
     timers_.erase(found);
 }
 
+void TimerSet::stopAll() {
+    for (auto& [control, timer] : timers_) timer->stop();
+}
+
 bool TimerSet::counting(const vb::Timer& timer) const {
     const auto found = timers_.find(&timer);
     return found != timers_.end() && found->second->isActive();

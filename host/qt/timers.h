@@ -25,6 +25,8 @@ public:
     void forget(const vb::Control& control);
     // Whether @p timer is counting down now.
     bool counting(const vb::Timer& timer) const;
+    // Stops every timer (the program is ending).
+    void stopAll();
 
 private:
     std::function<void()> afterTick_;

@@ -56,6 +56,13 @@ QString ToQString(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::string FromQString(const QString& text) {
+    std::string latin;
+    latin.reserve(static_cast<size_t>(text.size()));
+    for (const QChar c : text) latin += c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?';
+    return latin;
+}
+
 QString WithoutMnemonics(const std::string& caption) {
     std::string shown;
     for (size_t i = 0; i < caption.size(); ++i) {
@@ -77,6 +84,17 @@ QImage ToQImage(const gdi::Bitmap& bitmap) {
         for (size_t x = 0; x < source.size(); ++x) line[x] = source[x] | 0xFF000000u;
     }
     return image;
+}
+
+gdi::Bitmap FromQImage(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    gdi::Bitmap bitmap(rgb.width(), rgb.height());
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const uint32_t*>(rgb.constScanLine(y));
+        auto target = bitmap.row(y);
+        for (size_t x = 0; x < target.size(); ++x) target[x] = line[x] & 0xFFFFFFu;
+    }
+    return bitmap;
 }
 
 QImage SharpImage(const gdi::Bitmap& bitmap, qreal ratio) {

@@ -40,12 +40,16 @@ void InstallFontSubstitutes();
 
 // Text of the ANSI code page.
 QString ToQString(const std::string& text);
+// The player's text in the ANSI code page; a character it lacks becomes "?".
+std::string FromQString(const QString& text);
 // A caption as a label shows it: "&&" is an ampersand, a single "&" marks a mnemonic and
 // is not shown.
 QString WithoutMnemonics(const std::string& caption);
 
 // The GDI's pixels as an opaque Qt image.
 QImage ToQImage(const gdi::Bitmap& bitmap);
+// A Qt image's pixels for the GDI (its device pixel ratio is not looked at).
+gdi::Bitmap FromQImage(const QImage& image);
 // What a widget of device pixel ratio @p ratio paints for @p bitmap: its 2x twin, marked
 // as of ratio 2, where the ratio is 2 or more and the bitmap has one (sharp pixels instead
 // of blown-up ones); otherwise its own pixels. Either way it covers the bitmap's size in

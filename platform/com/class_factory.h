@@ -8,6 +8,7 @@
 ///     HRESULT DllRegisterServer();          // writes its classes into the registry
 ///     HRESULT DllUnregisterServer();        // removes them again
 ///     const com::TypeLibrary* DllGetTypeLibrary();
+///     HRESULT DllGetResource(int32_t id, const uint8_t** data, size_t* size);  // optional
 
 #include "platform/com/type_library.h"
 
@@ -27,6 +28,7 @@ using DllGetClassObjectFn = HRESULT (*)(const Guid& clsid, const Guid& iid, void
 using DllCanUnloadNowFn = HRESULT (*)();
 using DllRegisterServerFn = HRESULT (*)();
 using DllGetTypeLibraryFn = const TypeLibrary* (*)();
+using DllGetResourceFn = HRESULT (*)(int32_t id, const uint8_t** data, size_t* size);
 
 /// The factory of class @p T, which must be default-constructible.
 template <class T>

@@ -72,6 +72,20 @@ HRESULT UnregisterServer(const std::string& libraryPath) {
     return RunRegistration(libraryPath, "DllUnregisterServer");
 }
 
+HRESULT LoadLibraryResource(const std::string& libraryPath, int32_t id,
+                            std::span<const uint8_t>* bytes) {
+    if (!bytes) return E_POINTER;
+    void* library = LoadLibrary(libraryPath);
+    if (!library) return CO_E_DLLNOTFOUND;
+    const auto get = Export<DllGetResourceFn>(library, "DllGetResource");
+    if (!get) return CO_E_ERRORINDLL;
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+    if (const HRESULT hr = get(id, &data, &size); FAILED(hr)) return hr;
+    *bytes = {data, size};
+    return S_OK;
+}
+
 void CoFreeUnusedLibraries() {
     auto& loaded = Libraries();
     for (auto it = loaded.begin(); it != loaded.end();) {

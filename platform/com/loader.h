@@ -4,6 +4,8 @@
 /// its library loaded once (and kept until CoFreeUnusedLibraries finds it unused), and its
 /// DllGetClassObject asked for the factory.
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,13 @@ HRESULT CreateObjectByProgID(std::string_view progId, const Guid& iid, void** ou
 /// CO_E_ERRORINDLL when it cannot; the library's own result otherwise.
 HRESULT RegisterServer(const std::string& libraryPath);
 HRESULT UnregisterServer(const std::string& libraryPath);
+
+/// The bytes of resource @p id of the library at @p libraryPath (a BMP file for a
+/// picture), through its DllGetResource; they stay valid while the library is loaded.
+/// CO_E_DLLNOTFOUND or CO_E_ERRORINDLL when the library cannot give it; E_INVALIDARG when
+/// it has no such resource.
+HRESULT LoadLibraryResource(const std::string& libraryPath, int32_t id,
+                            std::span<const uint8_t>* bytes);
 
 /// Unloads every loaded library whose DllCanUnloadNow says S_OK.
 void CoFreeUnusedLibraries();

@@ -25,6 +25,11 @@ struct IControlSite {
     /// The control's size in pixels.
     virtual int32_t ScaleWidth() = 0;
     virtual int32_t ScaleHeight() = 0;
+    /// The window the control sits in (its container, or its form) and the control's
+    /// place in it, in pixels: what lies behind the control.
+    virtual intptr_t ContainerHWnd() = 0;
+    virtual int32_t ContainerLeft() = 0;
+    virtual int32_t ContainerTop() = 0;
     /// Whether the form runs (true) or is being designed (false).
     virtual bool UserMode() = 0;
     /// A stored property of the control changed; the container's stored design is dirty.
@@ -57,6 +62,7 @@ enum class Input : uint8_t {
     KeyUp,
     GotFocus,
     LostFocus,
+    CaptureLost,  ///< another window took the mouse capture, or it was released for the control
     Resize
 };
 

@@ -15,6 +15,7 @@ intptr_t NewWindowHandle() {
 Control::Control(Form& owner, std::string name, int16_t index)
     : owner_(owner), name_(std::move(name)), index_(index), hwnd_(NewWindowHandle()) {
     owner_.registerControl(*this);
+    tabIndex_ = static_cast<int16_t>(owner_.Controls().size() - 1);
 }
 
 Control::~Control() {
@@ -55,6 +56,9 @@ void Control::setEnabled(bool v) {
     enabled_ = v;
     enabledChanged();
 }
+
+void Control::setTabIndex(int16_t v) { update(tabIndex_, v, Prop::Other); }
+void Control::setTabStop(bool v) { update(tabStop_, v, Prop::Other); }
 
 bool Control::ReceivesInput() const {
     for (const Control* c = this; c; c = c->Container())

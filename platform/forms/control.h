@@ -68,6 +68,14 @@ public:
     std::string Tag;
     std::string ToolTipText;
 
+    /// The control's place in the order the Tab key walks; it starts as the control's
+    /// place in design order. Controls with equal indexes keep their design order.
+    int16_t TabIndex() const { return tabIndex_; }
+    void setTabIndex(int16_t v);
+    /// Whether the Tab key stops at the control (only kinds that take the keyboard do).
+    bool TabStop() const { return tabStop_; }
+    void setTabStop(bool v);
+
     /// Whether a mouse event would reach the control now: it, its containers and its form
     /// are visible and enabled, and the form is loaded.
     bool ReceivesInput() const;
@@ -112,6 +120,8 @@ private:
     int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
     bool enabled_ = true;
+    int16_t tabIndex_ = 0;
+    bool tabStop_ = true;
 };
 
 /// A fresh window handle; forms and controls draw from one sequence.

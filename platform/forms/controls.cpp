@@ -20,6 +20,8 @@ void CommandButton::setDisabledPicture(const vb::Picture& v) {
 void CommandButton::setStyle(int16_t v) { update(style_, v, Prop::Other); }
 void CommandButton::setBackColor(OleColor v) { update(backColor_, v, Prop::Colour); }
 void CommandButton::setFont(const vb::Font& v) { update(font_, v, Prop::Font); }
+void CommandButton::setDefault(bool v) { update(default_, v, Prop::Other); }
+void CommandButton::setCancel(bool v) { update(cancel_, v, Prop::Other); }
 
 // Setting a picture draws it onto the box's surface again, even when it is the same one,
 // wiping what was drawn over it: the host then has something new to show.

@@ -68,6 +68,12 @@ public:
     void setBackColor(OleColor v);
     const vb::Font& Font() const { return font_; }
     void setFont(const vb::Font& v);
+    /// The button Enter presses when the focused control does not take Enter itself.
+    bool Default() const { return default_; }
+    void setDefault(bool v);
+    /// The button Escape presses.
+    bool Cancel() const { return cancel_; }
+    void setCancel(bool v);
 
 private:
     std::string caption_;
@@ -76,6 +82,8 @@ private:
     int16_t style_ = 0;
     OleColor backColor_ = 0x8000000F;
     vb::Font font_;
+    bool default_ = false;
+    bool cancel_ = false;
 };
 
 /// A picture box. Its Picture is what it shows; drawing on its device context changes

@@ -72,6 +72,18 @@ void Form::setEnabled(bool v) {
     changed(Prop::Enabled);
 }
 
+void Form::setBackColor(OleColor v) {
+    if (v == backColor_) return;
+    backColor_ = v;
+    changed(Prop::Colour);
+}
+
+void Form::setKeyPreview(bool v) {
+    if (v == keyPreview_) return;
+    keyPreview_ = v;
+    changed(Prop::Other);
+}
+
 void Form::registerControl(Control& c) { controls_.push_back(&c); }
 
 void Form::unregisterControl(Control& c) { std::erase(controls_, &c); }

@@ -46,6 +46,13 @@ public:
     /// 0 none: no caption and no frame, Width and Height are the inner area; 1 fixed single
     /// (the default): a caption and a fixed frame. Design-time only.
     int16_t BorderStyle() const { return borderStyle_; }
+    /// The colour of the window's client area.
+    OleColor BackColor() const { return backColor_; }
+    void setBackColor(OleColor v);
+    /// Whether the window takes every key for Form_KeyPress itself: its controls then take
+    /// no keyboard focus (the main window, whose keys are game commands).
+    bool KeyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool v);
     /// Whether the window is shown.
     bool Visible() const { return visible_; }
     bool Loaded() const { return loaded_; }
@@ -110,6 +117,8 @@ private:
     int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     int16_t windowState_ = vbNormal;
     int16_t borderStyle_ = 1;
+    OleColor backColor_ = 0x8000000F;
+    bool keyPreview_ = false;
     bool enabled_ = true;
     bool visible_ = false;
     bool loaded_ = false;

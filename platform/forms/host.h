@@ -4,7 +4,12 @@
 /// program, the headless host in tests.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+namespace gdi {
+class Bitmap;
+}
 
 namespace vb {
 
@@ -70,6 +75,11 @@ public:
                           intptr_t owner);
     /// Closes the help window when it is open.
     virtual void closeHelp();
+    /// What the window @p hwnd (a form's client area, or a control that holds others)
+    /// shows now, as the host composes it, without the controls hosted from libraries on
+    /// it; in pixels, with a 2x twin where the screen has two device pixels to a pixel.
+    /// Null when the host shows no such window (the default).
+    virtual std::shared_ptr<gdi::Bitmap> windowPixels(intptr_t /*hwnd*/) { return nullptr; }
 };
 
 /// Installs the host every form talks to; nullptr removes it.

@@ -15,6 +15,8 @@ void ImageList::Clear() {
     changed(Prop::Items);
 }
 
+void ImageList::setMaskColor(OleColor v) { update(maskColor_, v, Prop::Colour); }
+
 const Picture& ImageList::ListImages(int16_t index) const {
     if (index < 1 || index > Count()) Raise(35600);
     return images_[static_cast<size_t>(index - 1)];

@@ -21,9 +21,13 @@ public:
     int16_t Count() const { return static_cast<int16_t>(images_.size()); }
     /// The picture numbered @p index, counted from 1. Raises 35600 when there is none.
     const Picture& ListImages(int16_t index) const;
+    /// The colour that is see-through where a picture is drawn.
+    OleColor MaskColor() const { return maskColor_; }
+    void setMaskColor(OleColor v);
 
 private:
     std::vector<Picture> images_;
+    OleColor maskColor_ = 0xC0C0C0;
 };
 
 }  // namespace vb

@@ -18,18 +18,27 @@ public:
     /// A picture over @p bitmap; @p name says where it came from, for dumps and tests.
     explicit Picture(std::shared_ptr<const gdi::Bitmap> bitmap, std::string name = {});
 
-    /// The pixels; null for the empty picture.
+    /// An icon over @p colour and @p mask (white where the icon is see-through, black where
+    /// its colour shows), which have the same size.
+    static Picture Icon(std::shared_ptr<const gdi::Bitmap> colour,
+                        std::shared_ptr<const gdi::Bitmap> mask, std::string name = {});
+
+    /// The pixels (an icon's colour pixels); null for the empty picture.
     const std::shared_ptr<const gdi::Bitmap>& bitmap() const { return bitmap_; }
+    /// An icon's mask; null for a bitmap.
+    const std::shared_ptr<const gdi::Bitmap>& mask() const { return mask_; }
+    bool isIcon() const { return mask_ != nullptr; }
     const std::string& name() const { return name_; }
     bool empty() const { return !bitmap_ && name_.empty(); }
 
     /// Two pictures are the same when they share their pixels (or are both empty).
     friend bool operator==(const Picture& a, const Picture& b) {
-        return a.bitmap_ == b.bitmap_ && a.name_ == b.name_;
+        return a.bitmap_ == b.bitmap_ && a.mask_ == b.mask_ && a.name_ == b.name_;
     }
 
 private:
     std::shared_ptr<const gdi::Bitmap> bitmap_;
+    std::shared_ptr<const gdi::Bitmap> mask_;
     std::string name_;
 };
 

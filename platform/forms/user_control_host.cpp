@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <set>
 
 #include "platform/com/loader.h"
 #include "platform/com/names.h"
+#include "platform/com/registration.h"
+#include "platform/forms/form.h"
+#include "platform/forms/msgbox.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi32.h"
 #include "platform/user32/capture.h"
@@ -40,6 +45,12 @@ const ExtenderProperty kExtender[] = {
      [](UserControlHost& c, const com::Variant& v) { c.setVisible(*v.get<bool>()); }},
     {"Tag", com::VarType::String, [](const UserControlHost& c) { return com::Variant(c.Tag); },
      [](UserControlHost& c, const com::Variant& v) { c.Tag = *v.get<std::string>(); }},
+    {"Default", com::VarType::Boolean,
+     [](const UserControlHost& c) { return com::Variant(c.Default()); },
+     [](UserControlHost& c, const com::Variant& v) { c.setDefault(*v.get<bool>()); }},
+    {"Cancel", com::VarType::Boolean,
+     [](const UserControlHost& c) { return com::Variant(c.Cancel()); },
+     [](UserControlHost& c, const com::Variant& v) { c.setCancel(*v.get<bool>()); }},
 };
 
 const ExtenderProperty* FindExtender(std::string_view name) {
@@ -53,6 +64,28 @@ T ArgAs(std::span<com::Variant> args, size_t i, com::VarType type) {
     com::Variant v;
     if (i >= args.size() || com::FAILED(com::ChangeType(args[i], type, v))) return T{};
     return *v.get<T>();
+}
+
+std::string HexOf(com::HRESULT hr) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string text = "0x";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        text += kDigits[(static_cast<uint32_t>(hr) >> shift) & 0xFu];
+    return text;
+}
+
+std::string Lowered(std::string_view name) {
+    std::string low(name);
+    for (char& c : low) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return low;
+}
+
+// The window that lost the capture hears of it, when it is a hosted control.
+void TellCaptureLost(win::HWND lost) {
+    for (Form* form : AllForms())
+        for (Control* c : form->Controls())
+            if (c->hWnd() == lost)
+                if (auto* hosted = dynamic_cast<UserControlHost*>(c)) hosted->RaiseCaptureLost();
 }
 
 // A surface with a 2x twin, as a picture box's has, so that the instance draws its face
@@ -74,6 +107,11 @@ public:
     intptr_t hDC() override { return host_.hDC(); }
     int32_t ScaleWidth() override { return ToPixels(host_.Width()); }
     int32_t ScaleHeight() override { return ToPixels(host_.Height()); }
+    intptr_t ContainerHWnd() override {
+        return host_.Container() ? host_.Container()->hWnd() : host_.Parent().hWnd();
+    }
+    int32_t ContainerLeft() override { return host_.Left() / kTwipsPerPixel; }
+    int32_t ContainerTop() override { return host_.Top() / kTwipsPerPixel; }
     bool UserMode() override { return true; }
     void PropertyChanged(const std::string&) override { ++host_.dirty_; }
     void Present() override { host_.changed(Prop::Picture); }
@@ -110,7 +148,9 @@ private:
 UserControlHost::UserControlHost(Form& owner, std::string name, std::string progId, int16_t index)
     : Control(owner, std::move(name), index),
       progId_(std::move(progId)),
-      site_(std::make_unique<Site>(*this)) {}
+      site_(std::make_unique<Site>(*this)) {
+    win::SetCaptureLostHandler(TellCaptureLost);
+}
 
 UserControlHost::~UserControlHost() {
     Destroy();
@@ -119,14 +159,19 @@ UserControlHost::~UserControlHost() {
 
 com::HRESULT UserControlHost::Create(const com::PropertyBag* bag) {
     Destroy();
+    fallback_ = false;
+    loadError_.clear();
     com::ComPtr<com::IUserControl> made;
     if (const auto hr = com::CreateObjectByProgID(progId_, com::IUserControl::IID, made.put());
-        com::FAILED(hr))
+        com::FAILED(hr)) {
+        standIn(bag, hr);
         return hr;
+    }
     made->SetSite(site_.get());
     const com::HRESULT hr = bag ? made->Load(*bag) : made->InitNew();
     if (com::FAILED(hr)) {
         made->SetSite(nullptr);
+        standIn(bag, hr);
         return hr;
     }
     instance_ = made;
@@ -138,6 +183,43 @@ com::HRESULT UserControlHost::Create(const com::PropertyBag* bag) {
     }
     return com::S_OK;
 }
+
+// The stored Caption, Enabled and Font, as a standard button would have had them.
+void UserControlHost::standIn(const com::PropertyBag* bag, com::HRESULT why) {
+    fallback_ = true;
+    fallbackProperties_.clear();
+    loadError_ = "The control library " + libraryName() + " could not be loaded (error " +
+                 HexOf(why) + ").\nIts buttons are shown as standard buttons.";
+    com::Variant v;
+    fallbackCaption_ = Name();
+    if (bag && com::SUCCEEDED(bag->ReadProperty("Caption", com::Variant(Name()), v)))
+        if (const auto* text = v.get<std::string>()) fallbackCaption_ = *text;
+    if (bag && com::SUCCEEDED(bag->ReadProperty("Font", com::Variant(font_), v)))
+        if (const auto* font = v.get<vb::Font>()) setFont(*font);
+    bool enabled = true;
+    if (bag && com::SUCCEEDED(bag->ReadProperty("Enabled", com::Variant(true), v)))
+        if (const auto* flag = v.get<bool>()) enabled = *flag;
+    setEnabled(enabled);
+    changed(Prop::Caption);
+}
+
+// The library the class is registered with, else the ProgID: what the player can look for.
+std::string UserControlHost::libraryName() const {
+    com::Guid clsid;
+    if (com::SUCCEEDED(com::CLSIDFromProgID(progId_, &clsid)))
+        if (std::string path = com::InprocServerOf(clsid); !path.empty())
+            return "\"" + path + "\" (" + progId_ + ")";
+    return "of \"" + progId_ + "\" (not registered)";
+}
+
+void UserControlHost::ReportLoadError() const {
+    static std::set<std::string> told;
+    if (!fallback_ || !told.insert(progId_).second) return;
+    MsgBox(loadError_, vbExclamation);
+}
+
+void UserControlHost::setDefault(bool v) { update(default_, v, Prop::Other); }
+void UserControlHost::setCancel(bool v) { update(cancel_, v, Prop::Other); }
 
 void UserControlHost::Destroy() {
     if (!instance_) return;
@@ -168,21 +250,47 @@ com::HRESULT UserControlHost::GetProperty(std::string_view name, com::Variant& o
         out = p->get(*this);
         return com::S_OK;
     }
-    if (com::SameName(name, "Enabled") && dispatch_ && !instanceHas(name)) {
+    if (com::SameName(name, "Enabled") && (fallback_ || (dispatch_ && !instanceHas(name)))) {
         out = Enabled();
         return com::S_OK;
     }
+    if (fallback_) return getStandIn(name, out);
     return dispatch_ ? com::GetProperty(*dispatch_, name, out) : com::E_UNEXPECTED;
+}
+
+// A standing-in button keeps what the form's code puts, and shows the caption.
+com::HRESULT UserControlHost::getStandIn(std::string_view name, com::Variant& out) {
+    if (com::SameName(name, "Caption")) {
+        out = fallbackCaption_;
+        return com::S_OK;
+    }
+    const auto found = fallbackProperties_.find(Lowered(name));
+    if (found == fallbackProperties_.end()) return com::DISP_E_MEMBERNOTFOUND;
+    out = found->second;
+    return com::S_OK;
+}
+
+com::HRESULT UserControlHost::putStandIn(std::string_view name, com::Variant value) {
+    if (!com::SameName(name, "Caption")) {
+        fallbackProperties_[Lowered(name)] = std::move(value);
+        return com::S_OK;
+    }
+    com::Variant text;
+    if (const auto hr = com::ChangeType(value, com::VarType::String, text); com::FAILED(hr))
+        return hr;
+    update(fallbackCaption_, *text.get<std::string>(), Prop::Caption);
+    return com::S_OK;
 }
 
 com::HRESULT UserControlHost::PutProperty(std::string_view name, com::Variant value) {
     const ExtenderProperty* p = FindExtender(name);
-    if (!p && com::SameName(name, "Enabled") && dispatch_ && !instanceHas(name)) {
+    if (!p && com::SameName(name, "Enabled") && (fallback_ || (dispatch_ && !instanceHas(name)))) {
         static const ExtenderProperty enabled{
             "Enabled", com::VarType::Boolean, nullptr,
             [](UserControlHost& c, const com::Variant& v) { c.setEnabled(*v.get<bool>()); }};
         p = &enabled;
     }
+    if (!p && fallback_) return putStandIn(name, std::move(value));
     if (!p)
         return dispatch_ ? com::PutProperty(*dispatch_, name, std::move(value)) : com::E_UNEXPECTED;
     com::Variant v;
@@ -193,6 +301,24 @@ com::HRESULT UserControlHost::PutProperty(std::string_view name, com::Variant va
 
 void UserControlHost::setFont(const vb::Font& v) { update(font_, v, Prop::Font); }
 
+std::string UserControlHost::Caption() {
+    com::Variant v, text;
+    if (com::FAILED(GetProperty("Caption", v)) ||
+        com::FAILED(com::ChangeType(v, com::VarType::String, text)))
+        return {};
+    return *text.get<std::string>();
+}
+
+// The instance's own Enabled sets the host's in turn, which then changes nothing.
+void UserControlHost::enabledChanged() {
+    Control::enabledChanged();
+    if (!dispatch_ || !instanceHas("Enabled")) return;
+    com::Variant now;
+    if (com::SUCCEEDED(com::GetProperty(*dispatch_, "Enabled", now)) && now.get<bool>() &&
+        *now.get<bool>() != Enabled())
+        com::PutProperty(*dispatch_, "Enabled", com::Variant(Enabled()));
+}
+
 // The instance is kept alive through the call: a handler of the event it raises may
 // make the host drop it.
 void UserControlHost::deliver(const com::InputEvent& input) {
@@ -200,7 +326,10 @@ void UserControlHost::deliver(const com::InputEvent& input) {
 }
 
 void UserControlHost::RaiseClick() {
-    if (ReceivesInput()) deliver({com::Input::Click});
+    if (fallback_)
+        Control::RaiseClick();
+    else if (ReceivesInput())
+        deliver({com::Input::Click});
 }
 
 void UserControlHost::RaiseMouseDown(int16_t button, int16_t shift, float x, float y) {
@@ -236,6 +365,7 @@ void UserControlHost::RaiseKeyUp(int16_t keyCode, int16_t shift) {
 
 void UserControlHost::RaiseGotFocus() { deliver({com::Input::GotFocus}); }
 void UserControlHost::RaiseLostFocus() { deliver({com::Input::LostFocus}); }
+void UserControlHost::RaiseCaptureLost() { deliver({com::Input::CaptureLost}); }
 
 // Click and the mouse events go to the form's handlers as a standard control's do, with
 // positions back in twips; the rest to Events by name.

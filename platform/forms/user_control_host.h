@@ -4,8 +4,13 @@
 /// ("Lumbrix1.HoverCommand"). The host owns the instance: it gives it a drawing surface
 /// the control's size, passes it the input the window layer delivers, and raises the
 /// instance's events (Click, MouseDown, MouseMove, MouseUp, and any other by name) to the
-/// form's handlers. Left, Top, Width, Height, Visible and Tag are the host's own (the
-/// extender's); every other property is the instance's, by dispatch.
+/// form's handlers. Left, Top, Width, Height, Visible, Tag, Default and Cancel are the
+/// host's own (the extender's); every other property is the instance's, by dispatch.
+///
+/// When the instance cannot be made (the library is missing or does not load), the control
+/// stands in as a standard button: it keeps the stored Caption, Enabled and Font, raises
+/// Click itself, and the window layer shows it as a standard button, so that the form's code
+/// runs the same whether the library loaded or not.
 
 #include <functional>
 #include <map>
@@ -43,6 +48,21 @@ public:
     /// Writes the instance's properties into @p bag; E_UNEXPECTED without an instance.
     com::HRESULT Save(com::PropertyBag& bag);
 
+    /// Whether Create failed and the control stands in as a standard button.
+    bool Fallback() const { return fallback_; }
+    /// The caption of the standing-in button.
+    const std::string& FallbackCaption() const { return fallbackCaption_; }
+    /// Why Create failed, naming the library; "" when it did not.
+    const std::string& LoadError() const { return loadError_; }
+    /// Tells the player of LoadError in a message box, once per run for each library.
+    void ReportLoadError() const;
+
+    /// The extender's Default (Enter presses the control) and Cancel (Escape presses it).
+    bool Default() const { return default_; }
+    void setDefault(bool v);
+    bool Cancel() const { return cancel_; }
+    void setCancel(bool v);
+
     /// The instance's interfaces, or null before Create.
     com::IUserControl* Instance() const { return instance_.get(); }
     com::IDispatch* Object() const { return dispatch_.get(); }
@@ -51,6 +71,9 @@ public:
     /// instance's; Enabled is the host's own when the instance has none.
     com::HRESULT GetProperty(std::string_view name, com::Variant& out);
     com::HRESULT PutProperty(std::string_view name, com::Variant value);
+
+    /// The caption the instance shows (its Caption property), "" when it has none.
+    std::string Caption();
 
     /// Events other than Click and the mouse events, by name ("MouseLeave"); arguments as
     /// the instance passes them, positions in its pixels.
@@ -72,6 +95,8 @@ public:
     void RaiseKeyUp(int16_t keyCode, int16_t shift);
     void RaiseGotFocus();
     void RaiseLostFocus();
+    /// Another window took the mouse capture from the control, or it was released.
+    void RaiseCaptureLost();
 
     /// The drawing surface, made on first use the control's size in pixels (15 twips a
     /// pixel) and made afresh after a resize.
@@ -87,6 +112,8 @@ public:
 
 protected:
     void positionChanged() override;
+    /// The form's code set the host's Enabled: the instance's Enabled follows.
+    void enabledChanged() override;
 
 private:
     class Site;
@@ -98,6 +125,10 @@ private:
     void deliver(const com::InputEvent& input);
     void raiseEvent(com::DISPID id, std::span<com::Variant> args);
     void freeSurface();
+    void standIn(const com::PropertyBag* bag, com::HRESULT why);
+    std::string libraryName() const;
+    com::HRESULT getStandIn(std::string_view name, com::Variant& out);
+    com::HRESULT putStandIn(std::string_view name, com::Variant value);
 
     std::string progId_;
     com::ComPtr<com::IUserControl> instance_;
@@ -109,6 +140,12 @@ private:
     vb::Font font_;
     intptr_t dc_ = 0, bitmap_ = 0, oldBitmap_ = 0;
     int32_t dirty_ = 0;
+    bool fallback_ = false;
+    std::string fallbackCaption_;
+    std::string loadError_;
+    std::map<std::string, com::Variant, std::less<>> fallbackProperties_;
+    bool default_ = false;
+    bool cancel_ = false;
 };
 
 }  // namespace vb

@@ -15,4 +15,10 @@ int32_t ReleaseCapture();
 /// The window holding the capture, or 0.
 HWND GetCapture();
 
+/// Told of the window that lost the capture, after the capture moved to another window or
+/// was released (WM_CAPTURECHANGED).
+using CaptureLostHandler = void (*)(HWND lost);
+/// Installs the one handler (null: none).
+void SetCaptureLostHandler(CaptureLostHandler handler);
+
 }  // namespace win

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+#include "host/qt/application.h"
 #include <memory>
 
 namespace {
@@ -13,14 +15,14 @@ public:
     QtApplication(int& argc, char** argv) : argc_(argc), argv_(argv) {}
     void SetUp() override {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        application_ = std::make_unique<QApplication>(argc_, argv_);
+        application_ = std::make_unique<qthost::Application>(argc_, argv_);
     }
     void TearDown() override { application_.reset(); }
 
 private:
     int& argc_;
     char** argv_;
-    std::unique_ptr<QApplication> application_;
+    std::unique_ptr<qthost::Application> application_;
 };
 
 }  // namespace

@@ -129,4 +129,28 @@ TEST_F(Input, TheMouseIsCapturedWhileInsideAndReleasedByTheFirstMoveOutside) {
     EXPECT_EQ(form.events, Lines{"MouseLeave"});
 }
 
+// Nothing would ever bring back a button left pressed or lit when it is disabled, loses the
+// focus or loses the capture: each puts it at rest and lets the capture go.
+TEST_F(Input, DisablingOrLosingFocusOrCaptureWhilePressedPutsTheButtonAtRest) {
+    const std::pair<const char*, std::function<void(vb::UserControlHost&)>> losses[] = {
+        {"disabled", [](auto& b) { b.PutProperty("Enabled", false); }},
+        {"host disabled", [](auto& b) { b.setEnabled(false); }},
+        {"focus lost", [](auto& b) { b.RaiseLostFocus(); }},
+        {"capture taken", [](auto&) { win::SetCapture(0x7777); }},
+    };
+    for (const auto& [what, lose] : losses) {
+        SCOPED_TRACE(what);
+        TestForm form(&kPopup);
+        form.Show();
+        if (what == std::string("focus lost")) form.cmdOK.RaiseGotFocus();  // else outlined
+        MoveIn(form.cmdOK, 0);
+        form.cmdOK.RaiseMouseDown(kLeft, 0, kInX, kY);
+        ASSERT_EQ(hovertest::Look(form.cmdOK), "pressed");
+        lose(form.cmdOK);
+        EXPECT_EQ(hovertest::Look(form.cmdOK), "rest");
+        EXPECT_NE(win::GetCapture(), form.cmdOK.hWnd());
+        win::ReleaseCapture();
+    }
+}
+
 }  // namespace

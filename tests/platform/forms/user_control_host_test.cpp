@@ -109,20 +109,38 @@ TEST_F(UserControlHost, ASurfaceFollowsTheControlsSize) {
     EXPECT_EQ(panel.cmdLamp.Image().bitmap()->height(), 30);
 }
 
-TEST_F(UserControlHost, AnUnknownProgIDLeavesTheHostEmpty) {
+// The form's code runs as it would with the library: the control stands in as a standard
+// button with the stored caption, takes Enabled and moves, and its click reaches the form.
+TEST_F(UserControlHost, WithoutItsLibraryTheControlStandsInAsAStandardButton) {
     RecordingHost host;
     Panel panel("ComTest.Nothing");
-    panel.Load();
+    panel.Show();
     EXPECT_EQ(panel.created, com::CO_E_CLASSSTRING);
     EXPECT_EQ(panel.cmdLamp.Instance(), nullptr);
-    Variant v = "untouched";
-    EXPECT_EQ(panel.cmdLamp.GetProperty("Caption", v), com::E_UNEXPECTED);
-    EXPECT_EQ(v, Variant("untouched"));
-    EXPECT_EQ(panel.cmdLamp.GetProperty("Left", v), com::S_OK);
+    ASSERT_TRUE(panel.cmdLamp.Fallback());
+    EXPECT_EQ(panel.cmdLamp.Caption(), "&Roll");
     com::PropertyBag bag;
     EXPECT_EQ(panel.cmdLamp.Save(bag), com::E_UNEXPECTED);
-    panel.cmdLamp.RaiseClick();  // nothing to deliver to
-    EXPECT_TRUE(panel.events.empty());
+    panel.cmdLamp.RaiseClick();
+    EXPECT_EQ(panel.cmdLamp.PutProperty("Enabled", false), com::S_OK);
+    panel.cmdLamp.RaiseClick();
+    panel.cmdLamp.setEnabled(true);
+    EXPECT_EQ(panel.cmdLamp.PutProperty("Top", int32_t{600}), com::S_OK);
+    EXPECT_EQ(panel.cmdLamp.PutProperty("Level", int16_t{3}), com::S_OK);
+    Variant v;
+    EXPECT_EQ(panel.cmdLamp.GetProperty("Level", v), com::S_OK);
+    EXPECT_EQ(v, Variant(int16_t{3}));
+    panel.cmdLamp.RaiseClick();
+    EXPECT_EQ(panel.events, (Lines{"cmdLamp_Click", "cmdLamp_Click"}));
+    EXPECT_EQ(panel.cmdLamp.Top(), 600);
+
+    // The player is told once a run, naming what is missing.
+    host.take();
+    panel.cmdLamp.ReportLoadError();
+    panel.cmdLamp.ReportLoadError();
+    const Lines told = host.take();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("\"ComTest.Nothing\" (not registered)"), std::string::npos) << told[0];
 }
 
 }  // namespace
