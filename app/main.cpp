@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "host/qt/picture_icon.h"
 #include "host/qt/qt_host.h"
 #include "platform/audio_sdl/sdl_audio.h"
 #include "platform/com/loader.h"
@@ -14,6 +15,7 @@
 #include "platform/media/audio_backend.h"
 #include "platform/runtime/app.h"
 #include "platform/runtime/instance_lock.h"
+#include "shell/resources.h"
 
 namespace {
 
@@ -47,6 +49,8 @@ void RegisterKantrelWhenMissing() {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     qthost::QtHost host;
+    // The program's sign on every window, its magenta surround left out.
+    QApplication::setWindowIcon(qthost::PictureIcon(vb::LoadResPicture("appicon"), 0xFF00FF));
     const vb::InstanceLock running(vb::InstanceLockPath());
     vb::App().PrevInstance = running.HeldElsewhere();
     const SoundDevice sound;

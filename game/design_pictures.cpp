@@ -60,6 +60,14 @@ void LoadSheet(frmTolvarin& f) {
     f.imgArrow2.setPicture(LoadResPicture("arrow"));
 }
 
+// The menus' and the toolbar's background, and the toolbar's ten pictures by index.
+void LoadBars(frmTolvarin& f) {
+    f.Image1.setPicture(LoadResPicture("menuback"));
+    if (f.ilToolBarSmall.Count() == 0)
+        for (int n = 1; n <= 10; ++n) f.ilToolBarSmall.Add(LoadResPicture(Numbered("tool", n)));
+    f.ilToolBarSmall.MaskColor = 0xC0C0C0;
+}
+
 }  // namespace
 
 void LoadDesignPictures(frmTolvarin& f) {
@@ -67,4 +75,5 @@ void LoadDesignPictures(frmTolvarin& f) {
     LoadRollArea(f);
     LoadCounter(f);
     LoadSheet(f);
+    LoadBars(f);
 }

@@ -303,6 +303,7 @@ void DesignToolbar(F& f) {
                                 {"tbExit", 7, "Exit Game"}};
     vb::Toolbar& bar = f.Toolbar2;
     bar.Move(0, 0, 4785, 420);
+    bar.setImageList(&f.ilToolBarSmall);
     bar.setVisible(true);
     if (bar.ButtonCount() == 0)
         for (const Button& b : buttons)

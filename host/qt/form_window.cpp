@@ -94,14 +94,23 @@ void FormWindow::formChanged(vb::Prop) {
     applyState();
 }
 
+void FormWindow::menuBarDrawn() {
+    menus_->redraw();
+    if (form()) applyGeometry();
+}
+
+// A menu bar taller than the platform's (owner-drawn items measured higher) takes its extra
+// height from outside the client area, so that the controls keep their room.
 void FormWindow::applyGeometry() {
     const vb::Form& f = *form_;
     Applying applying(applying_);
     const int width = std::max(1, Px(f.Width()) - 2 * kBorderPx);
-    const int height = std::max(1, Px(f.Height()) - kCaptionPx - 2 * kBorderPx);
+    const int menuHeight =
+        menus_->empty() ? 0 : std::max(kMenuBarPx, menus_->bar().heightForWidth(width));
+    const int extra = menus_->empty() ? 0 : menuHeight - kMenuBarPx;
+    const int height = std::max(1, Px(f.Height()) - kCaptionPx - 2 * kBorderPx + extra);
     setFixedSize(width, height);
     move(Px(f.Left()), Px(f.Top()));
-    const int menuHeight = menus_->empty() ? 0 : kMenuBarPx;
     menus_->bar().setGeometry(0, 0, width, menuHeight);
     client_->setGeometry(0, menuHeight, width, height - menuHeight);
     // The bars keep to the client area's edges.

@@ -14,6 +14,7 @@
 #include "host/qt/form_window.h"
 #include "host/qt/units.h"
 #include "platform/user32/cursors.h"
+#include "platform/user32/menus.h"
 
 namespace qthost {
 
@@ -31,9 +32,15 @@ QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
     vb::SetHost(this);
+    // The game's DrawMenuBar: the window of that handle measures and draws its bar again.
+    win::SetMenuBarListener([this](win::HWND hwnd) {
+        for (const auto& [form, window] : windows_)
+            if (window && window->formHandle() == hwnd) window->menuBarDrawn();
+    });
 }
 
 QtHost::~QtHost() {
+    win::SetMenuBarListener(nullptr);
     if (vb::HasHost() && &vb::CurrentHost() == this) vb::SetHost(nullptr);
 }
 

@@ -4,7 +4,8 @@ namespace assetgen {
 
 Pictures AllPictures() {
     Pictures all;
-    for (Pictures (*group)() : {DicePictures, RollAreaPictures, CounterPictures, SheetPictures})
+    for (Pictures (*group)() : {DicePictures, RollAreaPictures, CounterPictures, SheetPictures,
+                                 MenuPictures, ToolbarPictures})
         for (NamedPicture& p : group()) all.push_back(std::move(p));
     return all;
 }

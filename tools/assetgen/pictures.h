@@ -26,6 +26,12 @@ Pictures CounterPictures();
 // The cell buttons' picture "cellbutton", the one-column row pictures "row0".."row12"
 // and their lit looks "rowlit0".."rowlit12", and the arrow at the counter, "arrow".
 Pictures SheetPictures();
+// The menu items' pictures with their masks ("new" and "newmask" ... "CHECK" and
+// "checkmask"), the menus' and toolbar's tiled background "menuback" and the windows'
+// icon "appicon".
+Pictures MenuPictures();
+// The toolbar's ten pictures "tool1".."tool10", on the grey 192 that is transparent.
+Pictures ToolbarPictures();
 
 Pictures AllPictures();
 
