@@ -29,6 +29,10 @@ void LoadRollArea(frmTolvarin& f) {
     f.picRollDice.setPicture(LoadResPicture("roll"));
     f.picRollOn.setPicture(LoadResPicture("rollpressed"));
     f.picRollOff.setPicture(LoadResPicture("rolloff"));
+    for (vb::CommandButton* b : {&f.cmdNextPlayer, &f.cmdShowNextBoard}) {
+        b->setPicture(LoadResPicture("handover"));
+        b->setDisabledPicture(LoadResPicture("handoveroff"));
+    }
     f.picRollDices.setPicture(f.picRollDice.Picture());
     for (int16_t k = 0; k < 3; ++k) {
         f.picRound(k).setPicture(LoadResPicture("lamplit"));

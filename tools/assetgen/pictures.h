@@ -24,7 +24,8 @@ Pictures RollAreaPictures();
 // The score counter: "digit0".."digit9", "minus" and the blank "counter".
 Pictures CounterPictures();
 // The cell buttons' picture "cellbutton", the one-column row pictures "row0".."row12"
-// and their lit looks "rowlit0".."rowlit12", and the arrow at the counter, "arrow".
+// and their lit looks "rowlit0".."rowlit12", the arrow at the counter, "arrow", and the
+// hand-over buttons' faces "handover" and "handoveroff".
 Pictures SheetPictures();
 // The menu items' pictures with their masks ("new" and "newmask" ... "CHECK" and
 // "checkmask"), the menus' and toolbar's tiled background "menuback" and the windows'
