@@ -11,8 +11,10 @@
 #include "game/support/tolvarin_fixture.h"
 #include "platform/forms/form_windows.h"
 #include "platform/forms/msgbox.h"
+#include "platform/gdi/bitmap.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi32.h"
+#include "platform/user32/draw.h"
 
 namespace {
 
@@ -99,6 +101,20 @@ TEST_F(OwnerDrawnMenus, CaptionsAreDrawnOverTheBackgroundPicture) {
     win::DeleteDC(dc);
 }
 
+// The toolbar's inner window is painted with the menus' tiled picture; the window itself is
+// left to its own procedure.
+TEST_F(OwnerDrawnMenus, TheToolbarsBackgroundIsTheMenuPicture) {
+    const win::HWND inner = vb::InnerWindowOf(form.Toolbar2);
+    const win::HDC dc = win::GetDC(inner);
+    EXPECT_EQ(win::SendMessageA(inner, win::WM_ERASEBKGND, static_cast<win::WPARAM>(dc), 0), -1);
+    const gdi::Bitmap& tile = *form.Image1.Picture().bitmap();
+    EXPECT_EQ(win::GetPixel(dc, 70, 5), gdi::ToColorref(tile.pixel(70 % tile.width(), 5)));
+    win::ReleaseDC(inner, dc);
+    const win::HDC own = win::GetDC(form.hWnd());
+    EXPECT_EQ(win::SendMessageA(form.hWnd(), win::WM_ERASEBKGND, static_cast<win::WPARAM>(own), 0), 1);
+    win::ReleaseDC(form.hWnd(), own);
+}
+
 // Unloading destroys the window and its subclassing with it; the next load installs the
 // module afresh on the new window, chained to the platform's procedure, not to itself.
 TEST_F(OwnerDrawnMenus, AWindowLoadedAnewIsSubclassedAfresh) {
@@ -129,6 +145,76 @@ TEST_F(OwnerDrawnMenus, AFailingSetUpReportsOnceAndKeepsWorkingMenus) {
     EXPECT_EQ(win::GetWindowLongA(form.hWnd(), win::GWL_WNDPROC), kOurs);
     EXPECT_EQ(Measure(form.hWnd(), win::ODT_MENU, 666, modODMenus::kBarItemData).itemHeight, 19u);
     EXPECT_THROW(modODMenus::AttachODMenu(form.Toolbar2, true), vb::RuntimeError);
+}
+
+// Draws items on a white page 400 x 60 with the solid background colour, so that what the
+// drawing leaves can be told from what it paints.
+class ItemDrawing : public OwnerDrawnMenus {
+protected:
+    ItemDrawing() {
+        modODMenus::UsePictureScheme = false;
+        win::SelectObject(dc, bitmap);
+        const win::RECT all{0, 0, 400, 60};
+        win::FillRect(dc, &all, white);
+    }
+    ~ItemDrawing() override {
+        modODMenus::UsePictureScheme = true;
+        win::DeleteDC(dc);
+        win::DeleteObject(bitmap);
+        win::DeleteObject(white);
+    }
+    void draw(win::HMENU menu, win::UINT id, win::UINT state, win::RECT r, uintptr_t data = 0) {
+        win::DRAWITEMSTRUCT d{win::ODT_MENU, 0, id, win::ODA_DRAWENTIRE, state, menu, dc, r, data};
+        win::SendMessageA(form.hWnd(), win::WM_DRAWITEM, 0, reinterpret_cast<win::LPARAM>(&d));
+    }
+    // The first column from the left, in rows [top, bottom), that is not the background.
+    int32_t firstPainted(int32_t top, int32_t bottom) const {
+        for (int32_t x = 0; x < 400; ++x)
+            for (int32_t y = top; y < bottom; ++y)
+                if (win::GetPixel(dc, x, y) != background) return x;
+        return -1;
+    }
+
+    win::HDC dc = win::CreateCompatibleDC(0);
+    win::HBITMAP bitmap = win::CreateBitmap(400, 60, 1, 32, nullptr);
+    win::HBRUSH white = win::CreateSolidBrush(win::RGB(255, 255, 255));
+    win::COLORREF background = win::RGB(58, 110, 165);
+};
+
+// Enabled, a picture sits 2 pixels from the item's left; disabled, it is embossed and
+// centred in the 30-pixel column. A separator is an etched line across the item's middle,
+// 5 pixels in from each side.
+TEST_F(ItemDrawing, PicturesAndSeparatorsStandWhereTheyShould) {
+    const vb::MenuPlace tools = vb::PlaceOf(form.mnuTools);
+    win::SendMessageA(form.hWnd(), win::WM_INITMENUPOPUP, static_cast<win::WPARAM>(tools.popup), 1);
+    const win::UINT undo = win::GetMenuItemID(tools.popup, 0);
+    draw(tools.popup, undo, 0, {0, 0, 160, 22});
+    EXPECT_EQ(firstPainted(0, 22), 2);
+    draw(tools.popup, undo, win::ODS_GRAYED | win::ODS_DISABLED, {0, 30, 160, 52});
+    EXPECT_EQ(firstPainted(30, 52), 7);
+
+    const win::UINT rule = win::GetMenuItemID(tools.popup, 2);
+    draw(tools.popup, rule, 0, {200, 0, 300, 19});
+    EXPECT_EQ(win::GetPixel(dc, 204, 8), background);
+    EXPECT_EQ(win::GetPixel(dc, 205, 8), win::GetSysColor(win::COLOR_BTNSHADOW));
+    EXPECT_EQ(win::GetPixel(dc, 294, 9), win::GetSysColor(win::COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(win::GetPixel(dc, 295, 9), background);
+}
+
+// A bar wrapped onto two rows: the first row's end is filled once the second row's first
+// item is drawn, the last row's end with the last item.
+TEST_F(ItemDrawing, AWrappedBarIsFilledRowByRow) {
+    const win::HMENU bar = win::GetMenu(form.hWnd());
+    const auto data = modODMenus::kBarItemData;
+    draw(bar, 666, 0, {0, 0, 50, 19}, data);
+    EXPECT_EQ(win::GetPixel(dc, 200, 5), win::RGB(255, 255, 255));
+    draw(bar, 667, 0, {0, 19, 50, 38}, data);
+    EXPECT_EQ(win::GetPixel(dc, 200, 5), background);
+    EXPECT_EQ(win::GetPixel(dc, 200, 25), win::RGB(255, 255, 255));
+    draw(bar, 668, 0, {50, 19, 100, 38}, data);
+    EXPECT_EQ(win::GetPixel(dc, 200, 25), background);
+    // The rows end where the window's frame begins.
+    EXPECT_EQ(win::GetPixel(dc, 4900 / 15 - 4, 25), win::RGB(255, 255, 255));
 }
 
 }  // namespace
