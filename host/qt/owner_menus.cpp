@@ -33,10 +33,10 @@ std::vector<ShownItem> OwnerDrawnItems(const QWidget& widget, const MenuPlaces& 
     return items;
 }
 
-win::UINT StateOf(const QAction& action, bool active, bool open) {
-    win::UINT state = action.isEnabled() ? 0 : win::ODS_GRAYED | win::ODS_DISABLED;
-    if (active) state |= open ? win::ODS_SELECTED : win::ODS_HOTLIGHT;
-    return state;
+// The item's state; @p activeState is what being the active item adds.
+win::UINT StateOf(const QAction& action, bool active, win::UINT activeState) {
+    const win::UINT state = action.isEnabled() ? 0 : win::ODS_GRAYED | win::ODS_DISABLED;
+    return active ? state | activeState : state;
 }
 
 class OwnerMenuBar : public QMenuBar {
@@ -56,8 +56,10 @@ protected:
             if (r.isEmpty()) continue;
             const bool active = item.action == activeAction();
             const bool open = active && item.action->menu() && item.action->menu()->isVisible();
+            // The item under the mouse is raised; the one whose drop-down is open, selected.
             DrawItem(places_.owner(), item.place.menu, item.place.position,
-                     StateOf(*item.action, active, open), r, canvas.dc());
+                     StateOf(*item.action, active, open ? win::ODS_SELECTED : win::ODS_HOTLIGHT),
+                     r, canvas.dc());
         }
         QPainter(this).drawImage(0, 0, canvas.image(devicePixelRatioF()));
     }
@@ -83,8 +85,8 @@ protected:
             const QRect r = actionGeometry(item.action).translated(-inside.topLeft());
             if (r.isEmpty()) continue;
             DrawItem(places_.owner(), item.place.menu, item.place.position,
-                     StateOf(*item.action, item.action == activeAction(), true) & ~win::ODS_HOTLIGHT,
-                     r, canvas.dc());
+                     StateOf(*item.action, item.action == activeAction(), win::ODS_SELECTED), r,
+                     canvas.dc());
         }
         QPainter p(this);
         p.drawImage(inside.topLeft(), canvas.image(devicePixelRatioF()));

@@ -21,13 +21,15 @@ struct Window {
     std::function<RECT()> rect;
     WNDPROC proc = DefWindowProcA;
     std::map<std::string, intptr_t> props;  // keyed in lower case
+    HBITMAP surface = 0;                    // made by the first GetDC
 };
 
-// A DC from GetDC, with the bitmap made for it.
+// A DC from GetDC, with the bitmap it draws on; a bitmap made for it alone goes with it.
 struct WindowDC {
     HWND hwnd;
     HBITMAP bitmap;
     HGDIOBJ stock;
+    bool own;
 };
 
 struct Windows {
@@ -58,6 +60,30 @@ bool SameText(const char* want, const std::string& have) {
 }
 
 RECT RectOf(const Window& w) { return w.rect ? w.rect() : RECT{0, 0, 0, 0}; }
+
+HBITMAP NewSurface(int32_t width, int32_t height) {
+    const uint32_t face = gdi::ToPixel(gdi::SysColour(COLOR_BTNFACE));
+    gdi::Bitmap pixels(width, height, gdi::Bitmap::Format::Rgb32, face);
+    pixels.setTwin(gdi::Bitmap(2 * width, 2 * height, gdi::Bitmap::Format::Rgb32, face));
+    return gdi::CreateBitmapFromPixels(pixels);
+}
+
+bool InUse(HWND hwnd) {
+    for (const auto& [dc, wdc] : State().dcs)
+        if (wdc.hwnd == hwnd && !wdc.own) return true;
+    return false;
+}
+
+// The window's kept surface, made anew when the window's size changed.
+HBITMAP SurfaceOf(Window& w, int32_t width, int32_t height) {
+    BITMAP kept{};
+    if (w.surface && GetObjectA(w.surface, sizeof kept, &kept) &&
+        kept.bmWidth == width && kept.bmHeight == height)
+        return w.surface;
+    DeleteObject(w.surface);
+    w.surface = NewSurface(width, height);
+    return w.surface;
+}
 
 }  // namespace
 
@@ -148,17 +174,15 @@ HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const ch
 BOOL IsWindow(HWND hwnd) { return Find(hwnd) ? 1 : 0; }
 
 HDC GetDC(HWND hwnd) {
-    const Window* w = Find(hwnd);
+    Window* w = Find(hwnd);
     if (!w) return 0;
     const RECT r = RectOf(*w);
     const int32_t width = std::max(1, r.right - r.left);
     const int32_t height = std::max(1, r.bottom - r.top);
-    const uint32_t face = gdi::ToPixel(gdi::SysColour(COLOR_BTNFACE));
-    gdi::Bitmap pixels(width, height, gdi::Bitmap::Format::Rgb32, face);
-    pixels.setTwin(gdi::Bitmap(2 * width, 2 * height, gdi::Bitmap::Format::Rgb32, face));
+    const bool own = InUse(hwnd);
+    const HBITMAP bitmap = own ? NewSurface(width, height) : SurfaceOf(*w, width, height);
     const HDC dc = CreateCompatibleDC(0);
-    const HBITMAP bitmap = gdi::CreateBitmapFromPixels(pixels);
-    State().dcs[dc] = {hwnd, bitmap, SelectObject(dc, bitmap)};
+    State().dcs[dc] = {hwnd, bitmap, SelectObject(dc, bitmap), own};
     return dc;
 }
 
@@ -167,7 +191,7 @@ int32_t ReleaseDC(HWND hwnd, HDC hdc) {
     const auto found = dcs.find(hdc);
     if (found == dcs.end() || found->second.hwnd != hwnd) return 0;
     SelectObject(hdc, found->second.stock);
-    DeleteObject(found->second.bitmap);
+    if (found->second.own) DeleteObject(found->second.bitmap);
     DeleteDC(hdc);
     dcs.erase(found);
     return 1;
@@ -194,6 +218,7 @@ bool DestroyWindowHandle(HWND hwnd) {
         if (w.parent == hwnd) children.push_back(handle);
     for (const HWND child : children) DestroyWindowHandle(child);
     detail::ForgetMenusOf(hwnd);
+    DeleteObject(Find(hwnd)->surface);
     State().all.erase(hwnd);
     return true;
 }

@@ -105,9 +105,11 @@ HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const ch
 /// Whether the window exists.
 BOOL IsWindow(HWND hwnd);
 
-/// A device context that draws on the window: a memory DC over a 32-bit bitmap the size
-/// of the window, with a 2x twin, cleared to the button face. 0 for a window that does not
-/// exist.
+/// A device context that draws on the window's surface: a 32-bit bitmap the size of the
+/// window with a 2x twin, made on first use (cleared to the button face) and kept from one
+/// GetDC to the next while the window keeps its size, so that what was drawn on it stays.
+/// While another DC of the window is out, the new one gets a fresh surface of its own. 0
+/// for a window that does not exist.
 HDC GetDC(HWND hwnd);
 /// Frees a DC from GetDC (with its bitmap); 1 on success, 0 when @p hdc is not one of
 /// @p hwnd's.

@@ -126,10 +126,19 @@ TEST_F(Windows, ChildrenAreFoundByClassAndDCsByWindow) {
     ASSERT_NE(pixels->twin(), nullptr);
     // The default procedure erases with the button face.
     EXPECT_EQ(win::SendMessageA(kChild, win::WM_ERASEBKGND, static_cast<win::WPARAM>(dc), 0), 1);
+    win::SetPixel(dc, 3, 3, win::RGB(1, 2, 3));
+    // A second DC while the first is out draws on a surface of its own.
+    const win::HDC second = win::GetDC(kChild);
+    EXPECT_NE(win::GetPixel(second, 3, 3), win::RGB(1, 2, 3));
+    EXPECT_EQ(win::ReleaseDC(kChild, second), 1);
     EXPECT_EQ(win::ReleaseDC(kTop, dc), 0);
     EXPECT_EQ(win::ReleaseDC(kChild, dc), 1);
     EXPECT_EQ(win::WindowFromDC(dc), 0);
     EXPECT_EQ(win::GetDC(kGone), 0);
+    // The window's surface keeps what was drawn on it.
+    const win::HDC again = win::GetDC(kChild);
+    EXPECT_EQ(win::GetPixel(again, 3, 3), win::RGB(1, 2, 3));
+    win::ReleaseDC(kChild, again);
 }
 
 TEST(SystemMetrics, AnswerTheClassicMeasuresAndTheMenuFont) {
