@@ -57,7 +57,8 @@ void frmTolvarin::InitMenuImages() {
         return;
     }
     for (const MenuImageRow& row : kMenuImages)
-        modODMenus::MenuImages.insert_or_assign(row.caption, modODMenus::MenuImage{row.bitmap, row.mask});
+        modODMenus::MenuImages.insert_or_assign(row.caption,
+                                                modODMenus::MenuImage{row.bitmap, row.mask});
     win::DrawMenuBar(hWnd());
     Toolbar2.Refresh();
 }

@@ -35,7 +35,8 @@ constexpr int errInvalidCall = 5;
 
 // Only the state flags of a bar item are kept: a drop-down's item count above them would
 // read as more flags.
-constexpr win::UINT kStateFlags = win::MF_GRAYED | win::MF_DISABLED | win::MF_CHECKED | win::MF_HILITE;
+constexpr win::UINT kStateFlags =
+    win::MF_GRAYED | win::MF_DISABLED | win::MF_CHECKED | win::MF_HILITE;
 
 win::WNDPROC PreviousProc(win::HWND hwnd) {
     return reinterpret_cast<win::WNDPROC>(win::GetPropA(hwnd, kOrigProc));

@@ -51,9 +51,8 @@ win::SIZE Extent(win::HDC hdc, const std::string& text) {
 }
 
 void DrawPrefixText(win::HDC hdc, const std::string& text, int32_t x, int32_t y, bool disabled) {
-    win::DrawStateA(hdc, 0, nullptr, reinterpret_cast<win::LPARAM>(text.c_str()),
-                    text.size(), x, y, 0, 0,
-                    win::DST_PREFIXTEXT | (disabled ? win::DSS_DISABLED : 0));
+    win::DrawStateA(hdc, 0, nullptr, reinterpret_cast<win::LPARAM>(text.c_str()), text.size(), x, y,
+                    0, 0, win::DST_PREFIXTEXT | (disabled ? win::DSS_DISABLED : 0));
 }
 
 // Fills [left, right) x [top, bottom) of the target with the background, for the parts of
@@ -153,8 +152,8 @@ void DrawPicture(win::HDC mem, const ItemPicture& picture, int32_t h, bool disab
     win::DeleteDC(source);
 }
 
-void DrawDropDownItem(win::HDC mem, const win::DRAWITEMSTRUCT& d, const std::string& text, int32_t w,
-                      int32_t h) {
+void DrawDropDownItem(win::HDC mem, const win::DRAWITEMSTRUCT& d, const std::string& text,
+                      int32_t w, int32_t h) {
     const bool disabled = (d.itemState & win::ODS_DISABLED) != 0;
     const bool selected = (d.itemState & win::ODS_SELECTED) && !disabled;
     const size_t tab = text.find('\t');
@@ -229,7 +228,8 @@ void DrawMenuItem(win::HWND hwnd, const win::DRAWITEMSTRUCT* drawItem) {
         DrawDropDownItem(mem, d, StoredCaption(d.itemID, hwnd), w, h);
     }
     if (!bar && d.rcItem.left > 0)
-        FillTarget(d.hDC, d.rcItem.left - kColumnStrip, d.rcItem.top, d.rcItem.left, d.rcItem.bottom);
+        FillTarget(d.hDC, d.rcItem.left - kColumnStrip, d.rcItem.top, d.rcItem.left,
+                   d.rcItem.bottom);
     win::BitBlt(d.hDC, d.rcItem.left, d.rcItem.top, w, h, mem, 0, 0, win::SRCCOPY);
     win::SelectObject(mem, oldFont);
     win::DeleteObject(font);

@@ -107,7 +107,6 @@ QString KeyText(const std::string& key) {
     return ToQString(prefixed ? key.substr(2) : key);
 }
 
-
 class ToolbarView : public View<QToolBar> {
 public:
     ToolbarView(vb::Toolbar& bar, QWidget* parent) : View(bar, parent), bar_(bar) {
@@ -157,7 +156,9 @@ private:
                                 : QIcon());
         action.setText(KeyText(button.Key()));
         if (QWidget* shown = widgetForAction(&action))
-            shown->setMinimumWidth(pictured ? 0 : shown->fontMetrics().horizontalAdvance(action.text()) + kNamePadding);
+            shown->setMinimumWidth(
+                pictured ? 0
+                         : shown->fontMetrics().horizontalAdvance(action.text()) + kNamePadding);
         const Qt::ToolButtonStyle look = pictured ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly;
         if (auto* tool = qobject_cast<QToolButton*>(widgetForAction(&action)))
             tool->setToolButtonStyle(look);

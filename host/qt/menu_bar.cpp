@@ -55,9 +55,8 @@ void MenuBar::add(vb::Menu& menu, bool hasItems) {
         shown->setStyle(style_);
         item.menu = shown;
         item.action = under ? under->addMenu(shown) : bar_->addMenu(shown);
-        QObject::connect(shown, &QMenu::aboutToShow, shown, [this, &menu, shown] {
-            opening(menu, *shown);
-        });
+        QObject::connect(shown, &QMenu::aboutToShow, shown,
+                         [this, &menu, shown] { opening(menu, *shown); });
     } else {
         item.action = under ? under->addAction(caption) : bar_->addAction(caption);
         QObject::connect(item.action, &QAction::triggered, item.action, [this, &menu] {

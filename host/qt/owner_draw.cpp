@@ -57,8 +57,8 @@ std::optional<QSize> MeasureItem(win::HWND owner, win::HMENU menu, int32_t posit
     return QSize(static_cast<int>(record.itemWidth), static_cast<int>(record.itemHeight));
 }
 
-void DrawItem(win::HWND owner, win::HMENU menu, int32_t position, win::UINT state, const QRect& rect,
-              win::HDC dc) {
+void DrawItem(win::HWND owner, win::HMENU menu, int32_t position, win::UINT state,
+              const QRect& rect, win::HDC dc) {
     const auto info = ItemInfo(menu, position);
     if (!info) return;
     win::DRAWITEMSTRUCT record{win::ODT_MENU,

@@ -38,7 +38,7 @@ bool OwnerDrawn(win::HMENU menu, int32_t position);
 std::optional<QSize> MeasureItem(win::HWND owner, win::HMENU menu, int32_t position);
 // Asks @p owner to draw the item at @p position of @p menu on @p dc within @p rect
 // (WM_DRAWITEM) in the state @p state (ODS_ flags).
-void DrawItem(win::HWND owner, win::HMENU menu, int32_t position, win::UINT state, const QRect& rect,
-              win::HDC dc);
+void DrawItem(win::HWND owner, win::HMENU menu, int32_t position, win::UINT state,
+              const QRect& rect, win::HDC dc);
 
 }  // namespace qthost

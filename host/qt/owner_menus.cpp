@@ -58,8 +58,8 @@ protected:
             const bool open = active && item.action->menu() && item.action->menu()->isVisible();
             // The item under the mouse is raised; the one whose drop-down is open, selected.
             DrawItem(places_.owner(), item.place.menu, item.place.position,
-                     StateOf(*item.action, active, open ? win::ODS_SELECTED : win::ODS_HOTLIGHT),
-                     r, canvas.dc());
+                     StateOf(*item.action, active, open ? win::ODS_SELECTED : win::ODS_HOTLIGHT), r,
+                     canvas.dc());
         }
         QPainter(this).drawImage(0, 0, canvas.image(devicePixelRatioF()));
     }
@@ -118,7 +118,8 @@ public:
         if ((type == CT_MenuItem || type == CT_MenuBarItem) && item && widget)
             if (const QAction* action = ActionOf(*widget, *item))
                 if (const auto place = places_.placeOf(*action))
-                    if (const auto measured = MeasureItem(places_.owner(), place->menu, place->position))
+                    if (const auto measured =
+                            MeasureItem(places_.owner(), place->menu, place->position))
                         return *measured;
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     }

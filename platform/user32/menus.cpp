@@ -108,7 +108,7 @@ void DestroyTree(HMENU menu) {
 
 void FillSystemMenu(HMENU menu) {
     const std::pair<UINT, const char*> items[] = {
-        {0xF120, "&Restore"},  {0xF010, "&Move"}, {0xF000, "&Size"}, {0xF020, "Mi&nimize"},
+        {0xF120, "&Restore"},  {0xF010, "&Move"}, {0xF000, "&Size"},         {0xF020, "Mi&nimize"},
         {0xF030, "Ma&ximize"}, {0, nullptr},      {0xF060, "&Close\tAlt+F4"}};
     for (const auto& [id, text] : items)
         AppendMenuA(menu, text ? MF_STRING : MF_SEPARATOR, id, text);

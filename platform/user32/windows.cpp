@@ -77,8 +77,8 @@ bool InUse(HWND hwnd) {
 // The window's kept surface, made anew when the window's size changed.
 HBITMAP SurfaceOf(Window& w, int32_t width, int32_t height) {
     BITMAP kept{};
-    if (w.surface && GetObjectA(w.surface, sizeof kept, &kept) &&
-        kept.bmWidth == width && kept.bmHeight == height)
+    if (w.surface && GetObjectA(w.surface, sizeof kept, &kept) && kept.bmWidth == width &&
+        kept.bmHeight == height)
         return w.surface;
     DeleteObject(w.surface);
     w.surface = NewSurface(width, height);
@@ -147,8 +147,8 @@ intptr_t RemovePropA(HWND hwnd, const char* name) {
 int32_t GetClassNameA(HWND hwnd, char* buffer, int32_t maxCount) {
     const Window* w = Find(hwnd);
     if (!w || !buffer || maxCount < 1) return 0;
-    const auto n = static_cast<int32_t>(
-        std::min(w->className.size(), static_cast<size_t>(maxCount - 1)));
+    const auto n =
+        static_cast<int32_t>(std::min(w->className.size(), static_cast<size_t>(maxCount - 1)));
     std::memcpy(buffer, w->className.data(), static_cast<size_t>(n));
     buffer[n] = '\0';
     return n;
@@ -203,8 +203,7 @@ HWND WindowFromDC(HDC hdc) {
     return found == dcs.end() ? 0 : found->second.hwnd;
 }
 
-bool CreateWindowHandle(HWND hwnd, HWND parent, std::string className,
-                        std::function<RECT()> rect) {
+bool CreateWindowHandle(HWND hwnd, HWND parent, std::string className, std::function<RECT()> rect) {
     if (hwnd == 0 || Find(hwnd)) return false;
     State().all[hwnd] = Window{parent, std::move(className), std::move(rect), DefWindowProcA, {}};
     return true;

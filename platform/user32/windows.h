@@ -120,8 +120,7 @@ HWND WindowFromDC(HDC hdc);
 /// Makes the window @p hwnd (a handle the window layer chose) of class @p className under
 /// @p parent (0 for a top-level window). @p rect gives its rectangle on the screen when
 /// asked. False when @p hwnd is 0 or exists already.
-bool CreateWindowHandle(HWND hwnd, HWND parent, std::string className,
-                        std::function<RECT()> rect);
+bool CreateWindowHandle(HWND hwnd, HWND parent, std::string className, std::function<RECT()> rect);
 /// Destroys the window and its children: their procedures, properties and menus go, and
 /// no message reaches them any more. False when it did not exist.
 bool DestroyWindowHandle(HWND hwnd);

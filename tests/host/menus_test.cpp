@@ -72,7 +72,8 @@ TEST_F(HostTest, TheToolbarShowsItsPicturesAndSwapsTheSoundPictureAtOnce) {
     const QList<QAction*> actions = bar->actions();
     ASSERT_EQ(actions.size(), 12);
     const auto centreOfIcon = [&](int button) {
-        return actions[button - 1]->icon().pixmap(QSize(22, 22), 1).toImage().pixel(11, 11) & 0xFFFFFFu;
+        return actions[button - 1]->icon().pixmap(QSize(22, 22), 1).toImage().pixel(11, 11) &
+               0xFFFFFFu;
     };
     const auto centreOfPicture = [](const char* name) {
         return vb::LoadResPicture(name).bitmap()->pixel(11, 11);
@@ -92,7 +93,8 @@ TEST_F(HostTest, TheToolbarShowsItsPicturesAndSwapsTheSoundPictureAtOnce) {
     const gdi::Bitmap& shown = ratio >= 2 ? *tile.twin() : tile;
     const QPoint at(bar->width() - 3, 2);
     const int s = static_cast<int>(ratio);
-    EXPECT_EQ(grab.pixel(at * s) & 0xFFFFFFu, shown.pixel((at.x() * s) % shown.width(), at.y() * s));
+    EXPECT_EQ(grab.pixel(at * s) & 0xFFFFFFu,
+              shown.pixel((at.x() * s) % shown.width(), at.y() * s));
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // opening converts, what a measure and a draw answer, and how a window loaded anew or a
 // failing set-up leaves things.
 
-#include "shell/modODMenus.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -15,6 +13,7 @@
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi32.h"
 #include "platform/user32/draw.h"
+#include "shell/modODMenus.h"
 
 namespace {
 
@@ -53,7 +52,8 @@ TEST_F(OwnerDrawnMenus, LoadingConvertsTheBarAndOpeningConvertsADropDown) {
     EXPECT_FALSE(TypeAt(tools.popup, 0) & win::MFT_OWNERDRAW);
     win::SendMessageA(form.hWnd(), win::WM_INITMENUPOPUP, static_cast<win::WPARAM>(tools.popup), 1);
     const int32_t count = win::GetMenuItemCount(tools.popup);
-    for (int32_t i = 0; i < count; ++i) EXPECT_TRUE(TypeAt(tools.popup, i) & win::MFT_OWNERDRAW) << i;
+    for (int32_t i = 0; i < count; ++i)
+        EXPECT_TRUE(TypeAt(tools.popup, i) & win::MFT_OWNERDRAW) << i;
     const vb::MenuPlace off = vb::PlaceOf(form.mnuSoundsOff);
     EXPECT_EQ(modODMenus::StoredCaption(win::GetMenuItemID(off.menu, off.position), form.hWnd()),
               "Turn Sou&nd Effects Off");
@@ -88,8 +88,15 @@ TEST_F(OwnerDrawnMenus, CaptionsAreDrawnOverTheBackgroundPicture) {
     const win::HDC dc = win::CreateCompatibleDC(0);
     const win::HBITMAP bitmap = win::CreateBitmap(160, 22, 1, 32, nullptr);
     const win::HGDIOBJ old = win::SelectObject(dc, bitmap);
-    win::DRAWITEMSTRUCT d{win::ODT_MENU, 0, win::GetMenuItemID(game.popup, 0), win::ODA_DRAWENTIRE,
-                          0, game.popup, dc, {0, 0, 160, 22}, 0};
+    win::DRAWITEMSTRUCT d{win::ODT_MENU,
+                          0,
+                          win::GetMenuItemID(game.popup, 0),
+                          win::ODA_DRAWENTIRE,
+                          0,
+                          game.popup,
+                          dc,
+                          {0, 0, 160, 22},
+                          0};
     win::SendMessageA(form.hWnd(), win::WM_DRAWITEM, 0, reinterpret_cast<win::LPARAM>(&d));
     std::set<win::COLORREF> colours;
     for (int32_t y = 0; y < 22; ++y)
@@ -111,7 +118,8 @@ TEST_F(OwnerDrawnMenus, TheToolbarsBackgroundIsTheMenuPicture) {
     EXPECT_EQ(win::GetPixel(dc, 70, 5), gdi::ToColorref(tile.pixel(70 % tile.width(), 5)));
     win::ReleaseDC(inner, dc);
     const win::HDC own = win::GetDC(form.hWnd());
-    EXPECT_EQ(win::SendMessageA(form.hWnd(), win::WM_ERASEBKGND, static_cast<win::WPARAM>(own), 0), 1);
+    EXPECT_EQ(win::SendMessageA(form.hWnd(), win::WM_ERASEBKGND, static_cast<win::WPARAM>(own), 0),
+              1);
     win::ReleaseDC(form.hWnd(), own);
 }
 

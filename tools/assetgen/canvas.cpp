@@ -189,7 +189,8 @@ void Canvas::blend(int32_t px, int32_t py, const Paint& paint, double cover) {
     bitmap_.setPixel(px, py, ToPixel(Mix(under, over, std::min(cover, 1.0))));
 }
 
-void Canvas::fill(const Shape& shape, const Paint& givenPaint, double givenOpacity, double feather) {
+void Canvas::fill(const Shape& shape, const Paint& givenPaint, double givenOpacity,
+                  double feather) {
     if (silhouette && givenOpacity < 0.5) return;
     const Paint paint = silhouette ? Solid({0, 0, 0}) : givenPaint;
     const double opacity = silhouette ? 1 : givenOpacity;

@@ -42,8 +42,14 @@ void Disc(Canvas& c, const Frame& f) {
 // A four-pointed star around (u, v) of radius r units.
 Shape Sparkle(const Frame& f, double u, double v, double r) {
     const double w = r * 0.28;
-    return Polygon(Placed(f, {{u, v - r}, {u + w, v - w}, {u + r, v}, {u + w, v + w},
-                              {u, v + r}, {u - w, v + w}, {u - r, v}, {u - w, v - w}}));
+    return Polygon(Placed(f, {{u, v - r},
+                              {u + w, v - w},
+                              {u + r, v},
+                              {u + w, v + w},
+                              {u, v + r},
+                              {u - w, v + w},
+                              {u - r, v},
+                              {u - w, v - w}}));
 }
 
 // A bent arrow: the shaft over the top from one side to the other, the head at @p left's end.
@@ -84,8 +90,8 @@ void DrawOptions(Canvas& c, const Frame& f) {
 }
 
 void DrawScores(Canvas& c, const Frame& f) {
-    const Shape bowl = Union({Rect(f.x(3.5), f.y(1.5), f.s(9), f.s(4)),
-                              Ellipse(f.x(8), f.y(5.5), f.s(4.5), f.s(4.4))});
+    const Shape bowl = Union(
+        {Rect(f.x(3.5), f.y(1.5), f.s(9), f.s(4)), Ellipse(f.x(8), f.y(5.5), f.s(4.5), f.s(4.4))});
     const Shape handles = Union({Outline(Ellipse(f.x(3.4), f.y(5), f.s(2), f.s(2.2)), f.s(1.2)),
                                  Outline(Ellipse(f.x(12.6), f.y(5), f.s(2), f.s(2.2)), f.s(1.2))});
     const Shape stand = Union({Rect(f.x(7), f.y(9.5), f.s(2), f.s(2.8)),
@@ -99,8 +105,13 @@ void DrawExit(Canvas& c, const Frame& f) {
     const Shape door = Rect(f.x(1.5), f.y(1.5), f.s(8), f.s(13));
     Body(c, f, door, {196, 132, 72}, {112, 60, 24}, {60, 30, 10});
     c.fill(Circle(f.x(7.6), f.y(8.4), f.s(0.8)), Solid(kGold));
-    const Shape arrow = Polygon(Placed(
-        f, {{6.5, 6.6}, {10.5, 6.6}, {10.5, 3.8}, {15.2, 8.2}, {10.5, 12.6}, {10.5, 9.8}, {6.5, 9.8}}));
+    const Shape arrow = Polygon(Placed(f, {{6.5, 6.6},
+                                           {10.5, 6.6},
+                                           {10.5, 3.8},
+                                           {15.2, 8.2},
+                                           {10.5, 12.6},
+                                           {10.5, 9.8},
+                                           {6.5, 9.8}}));
     c.fill(Outline(arrow, f.s(1.0)), Solid(kRedDeep));
     c.fill(arrow, Linear(0, f.y(4), {250, 110, 90}, 0, f.y(12), kRed));
 }
@@ -137,8 +148,8 @@ void DrawAbout(Canvas& c, const Frame& f) {
 }
 
 void DrawBook(Canvas& c, const Frame& f) {
-    const Shape cover = Polygon(Placed(f, {{0.5, 3.5}, {8, 5}, {15.5, 3.5}, {15.5, 14.5},
-                                           {8, 15.5}, {0.5, 14.5}}));
+    const Shape cover =
+        Polygon(Placed(f, {{0.5, 3.5}, {8, 5}, {15.5, 3.5}, {15.5, 14.5}, {8, 15.5}, {0.5, 14.5}}));
     c.fill(cover, Solid(kBlueDeep));
     const Shape left = Polygon(Placed(f, {{1.3, 2}, {7.6, 3.6}, {7.6, 14}, {1.3, 12.8}}));
     const Shape right = Polygon(Placed(f, {{8.4, 3.6}, {14.7, 2}, {14.7, 12.8}, {8.4, 14}}));
@@ -148,8 +159,10 @@ void DrawBook(Canvas& c, const Frame& f) {
     }
     for (int line = 0; line < 3; ++line) {
         const double v = 6 + 2.5 * line;
-        c.fill(Segment(f.x(2.8), f.y(v - 0.5), f.x(6.4), f.y(v + 0.3), f.s(1)), Solid(kBlueRim), 0.6);
-        c.fill(Segment(f.x(9.6), f.y(v + 0.3), f.x(13.2), f.y(v - 0.5), f.s(1)), Solid(kBlueRim), 0.6);
+        c.fill(Segment(f.x(2.8), f.y(v - 0.5), f.x(6.4), f.y(v + 0.3), f.s(1)), Solid(kBlueRim),
+               0.6);
+        c.fill(Segment(f.x(9.6), f.y(v + 0.3), f.x(13.2), f.y(v - 0.5), f.s(1)), Solid(kBlueRim),
+               0.6);
     }
 }
 
@@ -163,12 +176,14 @@ void DrawLetter(Canvas& c, const Frame& f) {
 void DrawCheck(Canvas& c, const Frame& f) {
     const Points tick{{2.3, 7.6}, {5.8, 11.2}, {12.6, 3.2}};
     c.fill(Polyline(Placed(f, tick), f.s(3.8)), Solid(kGreenDeep));
-    c.fill(Polyline(Placed(f, tick), f.s(2.2)), Linear(0, f.y(3), {140, 230, 110}, 0, f.y(12), kGreen));
+    c.fill(Polyline(Placed(f, tick), f.s(2.2)),
+           Linear(0, f.y(3), {140, 230, 110}, 0, f.y(12), kGreen));
 }
 
 void DrawBulb(Canvas& c, const Frame& f) {
-    const Shape glass = Union({Circle(f.x(8), f.y(6.5), f.s(5)),
-                               Polygon(Placed(f, {{4.6, 9.5}, {11.4, 9.5}, {10.2, 12.4}, {5.8, 12.4}}))});
+    const Shape glass =
+        Union({Circle(f.x(8), f.y(6.5), f.s(5)),
+               Polygon(Placed(f, {{4.6, 9.5}, {11.4, 9.5}, {10.2, 12.4}, {5.8, 12.4}}))});
     c.fill(glass, Radial(f.x(7), f.y(5.2), f.s(7), {255, 252, 200}, {250, 196, 40}));
     c.fill(Outline(glass, f.s(0.8)), Solid({150, 100, 10}));
     const Shape base = RoundRect(f.x(5.6), f.y(12.2), f.s(4.8), f.s(3.3), f.s(0.8));
@@ -177,7 +192,8 @@ void DrawBulb(Canvas& c, const Frame& f) {
 }
 
 void DrawSpeaker(Canvas& c, const Frame& f, bool on) {
-    const Shape box = Polygon(Placed(f, {{1, 5.8}, {4.4, 5.8}, {8.8, 1.8}, {8.8, 14.2}, {4.4, 10.2}, {1, 10.2}}));
+    const Shape box =
+        Polygon(Placed(f, {{1, 5.8}, {4.4, 5.8}, {8.8, 1.8}, {8.8, 14.2}, {4.4, 10.2}, {1, 10.2}}));
     Body(c, f, box, {150, 156, 170}, {50, 54, 66}, {24, 26, 34});
     if (on) {
         for (const auto& [r, w] : {std::pair{3.2, 1.3}, std::pair{5.8, 1.3}})

@@ -56,8 +56,8 @@ double TileNoise(double x, double y, int period) {
 gdi::Bitmap DrawMenuBackground() {
     return DrawTwins(kTile, kTile, kIvory, [](Canvas& c) {
         const Paint linen = [](double x, double y) {
-            const double mottle = 0.6 * TileNoise(x / 8, y / 8, kTile / 8) +
-                                  0.4 * TileNoise(x / 4, y / 4, kTile / 4);
+            const double mottle =
+                0.6 * TileNoise(x / 8, y / 8, kTile / 8) + 0.4 * TileNoise(x / 4, y / 4, kTile / 4);
             const double threads = 0.5 * std::sin(x * 3.14159265358979323846 * 2 / 4) *
                                    std::sin(y * 3.14159265358979323846 * 2 / 4);
             return Mix({252, 248, 238}, {226, 216, 194}, 0.45 + 0.35 * mottle + 0.12 * threads);
@@ -67,8 +67,9 @@ gdi::Bitmap DrawMenuBackground() {
 }
 
 gdi::Bitmap DrawTool(const Icon& icon) {
-    return DrawTwins(kToolSide, kToolSide, kToolMaskGrey,
-                     [&](Canvas& c) { icon(c, Frame{1, 1, 20.0 / 16}); });
+    return DrawTwins(kToolSide, kToolSide, kToolMaskGrey, [&](Canvas& c) {
+        icon(c, Frame{1, 1, 20.0 / 16});
+    });
 }
 
 // A red die showing five, the program's own sign, on magenta that stands for transparent.
@@ -78,8 +79,8 @@ gdi::Bitmap DrawProgramIcon() {
         c.fill(die, Linear(0, 2, {236, 84, 68}, 0, 30, {140, 20, 18}));
         c.fill(Outline(die, 1.2), Solid({84, 12, 10}));
         c.fill(Ellipse(16, 8, 10, 3.5), Solid(kWhite), 0.2);
-        for (const auto& [x, y] : {std::pair{9.5, 9.5}, {22.5, 9.5}, {16.0, 16.0}, {9.5, 22.5},
-                                   {22.5, 22.5}})
+        for (const auto& [x, y] :
+             {std::pair{9.5, 9.5}, {22.5, 9.5}, {16.0, 16.0}, {9.5, 22.5}, {22.5, 22.5}})
             c.fill(Circle(x, y, 2.8), Radial(x - 0.8, y - 0.8, 3.5, kWhite, kIvoryShade));
     });
 }
@@ -89,11 +90,11 @@ gdi::Bitmap DrawProgramIcon() {
 Pictures MenuPictures() {
     Pictures out;
     const Frame menu{0, 0, 1};
-    const std::pair<const char*, Icon> items[] = {
-        {"new", DrawNewGame},  {"options", DrawOptions}, {"scores", DrawScores},
-        {"exit", DrawExit},    {"undo", DrawUndo},       {"redo", DrawRedo},
-        {"help", DrawHelp},    {"visitweb", DrawWeb},    {"about", DrawAbout},
-        {"quickstart", DrawBook}};
+    const std::pair<const char*, Icon> items[] = {{"new", DrawNewGame},   {"options", DrawOptions},
+                                                  {"scores", DrawScores}, {"exit", DrawExit},
+                                                  {"undo", DrawUndo},     {"redo", DrawRedo},
+                                                  {"help", DrawHelp},     {"visitweb", DrawWeb},
+                                                  {"about", DrawAbout},   {"quickstart", DrawBook}};
     for (const auto& [name, icon] : items)
         AddMasked(out, name, std::string(name) + "mask", kMenuSide, kMenuSide, icon, menu);
     AddMasked(out, "sendmail", "sendmailmask", 18, kMenuSide, DrawLetter, menu);
@@ -116,7 +117,8 @@ Pictures ToolbarPictures() {
                             std::bind(DrawNotes, _1, _2, true),
                             std::bind(DrawNotes, _1, _2, false)};
     Pictures out;
-    for (int n = 0; n < 10; ++n) out.push_back({"tool" + std::to_string(n + 1), DrawTool(tools[n])});
+    for (int n = 0; n < 10; ++n)
+        out.push_back({"tool" + std::to_string(n + 1), DrawTool(tools[n])});
     return out;
 }
 

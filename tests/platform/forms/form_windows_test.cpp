@@ -27,9 +27,10 @@ std::string Items(win::HMENU menu) {
     for (int32_t i = 0; i < win::GetMenuItemCount(menu); ++i) {
         char text[64] = {};
         win::GetMenuStringA(menu, static_cast<win::UINT>(i), text, 64, win::MF_BYPOSITION);
-        out += std::string(text) + "|" +
-               std::to_string(win::GetMenuState(menu, static_cast<win::UINT>(i), win::MF_BYPOSITION)) +
-               " ";
+        out +=
+            std::string(text) + "|" +
+            std::to_string(win::GetMenuState(menu, static_cast<win::UINT>(i), win::MF_BYPOSITION)) +
+            " ";
     }
     return out;
 }
@@ -47,7 +48,8 @@ TEST(FormWindows, MenusFollowTheItemsWhileTheFormIsLoaded) {
     // A state change keeps the item as it is (an owner-drawn one stays so)...
     win::ModifyMenuA(game.popup, 0, win::MF_BYPOSITION | win::MF_OWNERDRAW, 1, nullptr);
     f.mnuNew.setEnabled(false);
-    EXPECT_EQ(win::GetMenuState(game.popup, 0, win::MF_BYPOSITION), win::MF_OWNERDRAW | win::MF_GRAYED);
+    EXPECT_EQ(win::GetMenuState(game.popup, 0, win::MF_BYPOSITION),
+              win::MF_OWNERDRAW | win::MF_GRAYED);
     // ...showing or hiding one builds the drop-down anew, plain.
     f.mnuOn.setVisible(false);
     EXPECT_EQ(Items(game.popup), "&New Game\tF2|1 |2048 Turn M&usic On|0 ");

@@ -23,7 +23,9 @@ class Windows : public ::testing::Test {
 protected:
     Windows() {
         win::CreateWindowHandle(kTop, 0, "TolvarinForm", [] { return win::RECT{10, 20, 110, 70}; });
-        win::CreateWindowHandle(kChild, kTop, "msvb_lib_toolbar", [] { return win::RECT{13, 30, 63, 44}; });
+        win::CreateWindowHandle(kChild, kTop, "msvb_lib_toolbar", [] {
+            return win::RECT{13, 30, 63, 44};
+        });
     }
     ~Windows() override { win::DestroyWindowHandle(kTop); }
 };
