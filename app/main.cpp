@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "host/qt/application.h"
+#include "host/qt/picture_icon.h"
 #include "host/qt/qt_host.h"
 #include "platform/audio_sdl/sdl_audio.h"
 #include "platform/com/loader.h"
@@ -15,6 +16,7 @@
 #include "platform/runtime/app.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/instance_lock.h"
+#include "shell/resources.h"
 
 namespace {
 
@@ -48,6 +50,8 @@ void RegisterKantrelWhenMissing() {
 int main(int argc, char** argv) {
     qthost::Application application(argc, argv);
     qthost::QtHost host;
+    // The program's sign on every window, its magenta surround left out.
+    QApplication::setWindowIcon(qthost::PictureIcon(vb::LoadResPicture("appicon"), 0xFF00FF));
     const vb::InstanceLock running(vb::InstanceLockPath());
     vb::App().PrevInstance = running.HeldElsewhere();
     const SoundDevice sound;

@@ -19,7 +19,7 @@ void frmAbout::InitializeComponent() {
     setCaption("About Tolvarin 2.2.2");
     designGeometry(0, 0, 5040, 5655);
     Image1.Move(120, 120, kBannerWidthPx * 15, kBannerHeightPx * 15);
-    Image1.setPicture(vb::LoadResPicture("about"));
+    Image1.setPicture(vb::LoadResPicture("aboutbanner"));
     Image1.setVisible(true);
     dialogs::DesignProductLabels({Frame2, lblTitle, lblVersion, lblCopyright, Frame6, Label1,
                                   lblWebSite, Label2, lblemail},

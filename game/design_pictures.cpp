@@ -29,6 +29,10 @@ void LoadRollArea(frmTolvarin& f) {
     f.picRollDice.setPicture(LoadResPicture("roll"));
     f.picRollOn.setPicture(LoadResPicture("rollpressed"));
     f.picRollOff.setPicture(LoadResPicture("rolloff"));
+    for (vb::CommandButton* b : {&f.cmdNextPlayer, &f.cmdShowNextBoard}) {
+        b->setPicture(LoadResPicture("handover"));
+        b->setDisabledPicture(LoadResPicture("handoveroff"));
+    }
     f.picRollDices.setPicture(f.picRollDice.Picture());
     for (int16_t k = 0; k < 3; ++k) {
         f.picRound(k).setPicture(LoadResPicture("lamplit"));
@@ -60,6 +64,14 @@ void LoadSheet(frmTolvarin& f) {
     f.imgArrow2.setPicture(LoadResPicture("arrow"));
 }
 
+// The menus' and the toolbar's background, and the toolbar's ten pictures by index.
+void LoadBars(frmTolvarin& f) {
+    f.Image1.setPicture(LoadResPicture("menuback"));
+    if (f.ilToolBarSmall.Count() == 0)
+        for (int n = 1; n <= 10; ++n) f.ilToolBarSmall.Add(LoadResPicture(Numbered("tool", n)));
+    f.ilToolBarSmall.MaskColor = 0xC0C0C0;
+}
+
 }  // namespace
 
 void LoadDesignPictures(frmTolvarin& f) {
@@ -67,4 +79,5 @@ void LoadDesignPictures(frmTolvarin& f) {
     LoadRollArea(f);
     LoadCounter(f);
     LoadSheet(f);
+    LoadBars(f);
 }

@@ -127,6 +127,7 @@ public:
     vb::Label lblTimeElapsed{*this, "lblTimeElapsed"};
 
     vb::StatusBar StatusBar1{*this, "StatusBar1"};
+    vb::ImageList ilToolBarSmall{*this, "ilToolBarSmall"};  // the toolbar's pictures
     vb::Toolbar Toolbar2{*this, "Toolbar2"};
 
     // Menus, in tree order. Items of a switch come in pairs: the plain item shows the
@@ -515,6 +516,8 @@ public:
     void mnuGoToWeb_Click();
     void mnuContact_Click();
     void mnuAbout_Click();
+    // The owner-drawn menus and the toolbar's background, and the menus' pictures.
+    void InitMenuImages();
     // The toolbar: each button's key names its command.
     void Toolbar2_ButtonClick(vb::ToolbarButton& Button);
     // The hint button: the hints of this roll, once a roll, while hints are on request.

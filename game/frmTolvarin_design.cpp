@@ -21,6 +21,9 @@ constexpr vb::OleColor kRuleColour = 0x404040;
 
 const vb::Font kCellFont{.Name = "Arial", .Size = 9, .Bold = true};
 const vb::Font kRowFont{.Name = "Arial", .Size = 8, .Bold = true};
+// The longest total caption, "(Max-Min)xOnes", fits its bar a size smaller.
+const vb::Font kLongCaptionFont{.Name = "Arial", .Size = 7.5f, .Bold = true};
+const vb::Font kHandOverFont{.Name = "Arial", .Size = 8, .Bold = true};
 
 // Columns Down, Up, Rand, Oblg.
 constexpr int32_t kColumnLefts[4] = {2205, 2805, 3405, 4005};
@@ -138,7 +141,7 @@ void DesignTotalCaptions(F& f) {
         DesignLabel(label, vb::vbBlack, vb::vbWhite, vb::vbRightJustify);
         label.setBackStyle(0);
         label.setCaption(c.text);
-        label.setFont(kRowFont);
+        label.setFont(c.label == &F::Label3 ? kLongCaptionFont : kRowFont);
         label.Move(30, c.top, 1570, c.height);
         vb::Shape& back = f.*c.back;
         back.setContainer(&f.Picture2);
@@ -223,7 +226,8 @@ void DesignRollArea(F& f) {
     }
     for (vb::CommandButton* b : {&f.cmdNextPlayer, &f.cmdShowNextBoard}) {
         b->setContainer(&f.picRollDices);
-        b->setStyle(0);
+        b->setStyle(1);
+        b->setFont(kHandOverFont);
         b->Move(75, 1290, 1395, 345);
         b->setVisible(false);
     }
@@ -303,6 +307,7 @@ void DesignToolbar(F& f) {
                                 {"tbExit", 7, "Exit Game"}};
     vb::Toolbar& bar = f.Toolbar2;
     bar.Move(0, 0, 4785, 420);
+    bar.setImageList(&f.ilToolBarSmall);
     bar.setVisible(true);
     if (bar.ButtonCount() == 0)
         for (const Button& b : buttons)

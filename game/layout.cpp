@@ -241,6 +241,7 @@ void frmTolvarin::Form_Load() {
     newGameNotRolled = true;
     mayRoll = true;
     nextUpRow = 12;
+    InitMenuImages();
     SetControls();
     // All six dice start free and blank, also the sixth while five are played, so that a
     // later change to six dice brings no face or hold left from before.

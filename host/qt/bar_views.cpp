@@ -1,21 +1,31 @@
 // The status bar and the toolbar. Both keep to the edge of the window they are aligned to,
 // across its whole width: the status bar to the bottom, the toolbar to the top. The status
 // bar shows its visible panels side by side at their widths, a spring panel taking what
-// room is left; the toolbar shows a tool button per button (each named by its key until
-// the image list's pictures come) and a gap for each separator.
+// room is left; the toolbar shows a tool button per button with its picture from the image
+// list (the list's mask colour transparent, greyed while disabled; its key when it has no
+// picture) and a gap for each separator, over the background its inner window paints.
 
 #include <qdrawutil.h>
 
 #include <QAction>
+#include <QIcon>
 #include <QLayout>
 #include <QPainter>
+#include <QPixmap>
 #include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 #include <vector>
 
 #include "host/qt/form_window.h"
+#include "host/qt/owner_draw.h"
+#include "host/qt/picture_icon.h"
 #include "host/qt/units.h"
 #include "host/qt/views.h"
+#include "platform/forms/form_windows.h"
+#include "platform/gdi/bitmap.h"
+#include "platform/gdi/colours.h"
+#include "platform/gdi/dc.h"
 
 namespace qthost {
 
@@ -26,6 +36,7 @@ constexpr int kTextIndent = 3;
 constexpr int16_t kSpring = 1;
 constexpr int16_t kSeparator = 3;
 constexpr int kNamePadding = 8;
+constexpr int kPictureSide = 22;
 
 class StatusBarView : public View<QWidget> {
 public:
@@ -90,7 +101,7 @@ private:
     vb::StatusBar& bar_;
 };
 
-// The key names the button until the pictures come: "tbUndo" shows "Undo".
+// The key names a button that has no picture: "tbUndo" shows "Undo".
 QString KeyText(const std::string& key) {
     const bool prefixed = key.size() > 2 && key.compare(0, 2, "tb") == 0;
     return ToQString(prefixed ? key.substr(2) : key);
@@ -101,7 +112,8 @@ public:
     ToolbarView(vb::Toolbar& bar, QWidget* parent) : View(bar, parent), bar_(bar) {
         setMovable(false);
         setFloatable(false);
-        setToolButtonStyle(Qt::ToolButtonTextOnly);
+        setToolButtonStyle(Qt::ToolButtonIconOnly);
+        setIconSize(QSize(kPictureSide, kPictureSide));
         setFont(ToQFont(vb::Font{}));
         setContentsMargins(0, 0, 0, 0);
         layout()->setSpacing(0);
@@ -119,10 +131,39 @@ protected:
             action->setVisible(button.Visible());
             action->setEnabled(button.Enabled());
             action->setToolTip(ToQString(button.ToolTipText()));
+            showPicture(*action, button);
         }
     }
 
+    // The background is the inner window's to paint (WM_ERASEBKGND).
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Button));
+        const win::HWND inner = vb::InnerWindowOf(bar_);
+        if (!inner) return;
+        const win::HDC dc = win::GetDC(inner);
+        if (win::SendMessageA(inner, win::WM_ERASEBKGND, static_cast<win::WPARAM>(dc), 0) != 0)
+            if (const gdi::Bitmap* pixels = gdi::SelectedBitmap(dc))
+                p.drawImage(0, 0, SharpImage(*pixels, devicePixelRatioF()));
+        win::ReleaseDC(inner, dc);
+    }
+
 private:
+    void showPicture(QAction& action, const vb::ToolbarButton& button) {
+        const vb::ImageList* list = bar_.ImageList();
+        const bool pictured = list && button.Image() >= 1 && button.Image() <= list->Count();
+        action.setIcon(pictured ? PictureIcon(list->ListImages(button.Image()), list->MaskColor)
+                                : QIcon());
+        action.setText(KeyText(button.Key()));
+        if (QWidget* shown = widgetForAction(&action))
+            shown->setMinimumWidth(
+                pictured ? 0
+                         : shown->fontMetrics().horizontalAdvance(action.text()) + kNamePadding);
+        const Qt::ToolButtonStyle look = pictured ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly;
+        if (auto* tool = qobject_cast<QToolButton*>(widgetForAction(&action)))
+            tool->setToolButtonStyle(look);
+    }
+
     void rebuild() {
         clear();
         for (int16_t i = 1; i <= bar_.ButtonCount(); ++i) {
@@ -132,21 +173,11 @@ private:
                 continue;
             }
             QAction* action = addAction(KeyText(button.Key()));
-            fitToName(*action);
             connect(action, &QAction::triggered, this, [this, i] {
                 bar_.RaiseButtonClick(bar_.Buttons(i));
                 EventDelivered(*this);
             });
         }
-    }
-
-    // Named buttons need more room than pictures would: each is just as wide as its name.
-    void fitToName(QAction& action) {
-        QWidget* button = widgetForAction(&action);
-        if (!button) return;
-        button->setFont(font());
-        button->setFixedWidth(button->fontMetrics().horizontalAdvance(action.text()) +
-                              kNamePadding);
     }
 
     vb::Toolbar& bar_;

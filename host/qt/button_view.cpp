@@ -2,12 +2,15 @@
 // graphical one shows its Picture (DisabledPicture while disabled) on its back colour,
 // centred above the caption (its 2x twin on a screen of two device pixels to a pixel), in
 // a raised edge that sinks while the button is held down. A caption too wide for the
-// button wraps at its blanks onto more lines, centred. A button with the keyboard focus
+// button wraps at its blanks onto more lines, centred. A graphical button whose picture is
+// its whole face shows its caption over the picture, on one line (runs of blanks as one,
+// the font made smaller as far as needed), and sinks by a pixel while held down. A button with the keyboard focus
 // is pressed by Space (on release) and by Enter.
 
 #include <qdrawutil.h>
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -25,6 +28,8 @@ namespace {
 constexpr int16_t kGraphical = 1;
 constexpr int kEdge = 1;
 constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextShowMnemonic;
+constexpr int kFacePadding = 4;
+constexpr int kSmallestCaptionPx = 8;
 
 class ButtonView : public View<QPushButton> {
 public:
@@ -47,6 +52,10 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), ToQColor(button_.BackColor()));
         const vb::Picture& picture = isEnabled() ? button_.Picture() : button_.DisabledPicture();
+        if (!text().isEmpty() && isFace(picture)) {
+            paintFace(p, picture);
+            return;
+        }
         int textTop = 0;
         if (const auto& bitmap = picture.bitmap()) {
             const QImage image = SharpImage(*bitmap, devicePixelRatioF());
@@ -94,6 +103,26 @@ protected:
     }
 
 private:
+    bool isFace(const vb::Picture& picture) const {
+        const auto& bitmap = picture.bitmap();
+        return bitmap && bitmap->width() >= width() && bitmap->height() >= height();
+    }
+
+    void paintFace(QPainter& p, const vb::Picture& picture) {
+        const int shift = isDown() ? 1 : 0;
+        p.drawImage(QPoint(shift, shift), SharpImage(*picture.bitmap(), devicePixelRatioF()));
+        const QString caption = text().simplified();
+        QFont face = font();
+        const int room = width() - 2 * kFacePadding;
+        while (QFontMetrics(face).horizontalAdvance(caption) > room &&
+               face.pixelSize() > kSmallestCaptionPx)
+            face.setPixelSize(face.pixelSize() - 1);
+        p.setFont(face);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::ButtonText));
+        p.drawText(rect().translated(shift, shift), kCaptionFlags | Qt::TextSingleLine, caption);
+    }
+
     void press() {
         button_.RaiseClick();
         EventDelivered(*this);

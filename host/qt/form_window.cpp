@@ -100,17 +100,27 @@ void FormWindow::formChanged(vb::Prop) {
     applyState();
 }
 
-// A window without a border is its inner area alone.
+void FormWindow::menuBarDrawn() {
+    menus_->redraw();
+    if (form()) applyGeometry();
+}
+
+// A window without a border is its inner area alone. A menu bar taller than the platform's
+// (owner-drawn items measured higher) takes its extra height from outside the client area,
+// so that the controls keep their room.
 void FormWindow::applyGeometry() {
     const vb::Form& f = *form_;
     Applying applying(applying_);
     const bool framed = f.BorderStyle() != 0;
     const int border = framed ? kBorderPx : 0;
     const int width = std::max(1, Px(f.Width()) - 2 * border);
-    const int height = std::max(1, Px(f.Height()) - (framed ? kCaptionPx : 0) - 2 * border);
+    const int menuHeight =
+        menus_->empty() ? 0 : std::max(kMenuBarPx, menus_->bar().heightForWidth(width));
+    const int extra = menus_->empty() ? 0 : menuHeight - kMenuBarPx;
+    const int height =
+        std::max(1, Px(f.Height()) - (framed ? kCaptionPx : 0) - 2 * border + extra);
     setFixedSize(width, height);
     move(Px(f.Left()), Px(f.Top()));
-    const int menuHeight = menus_->empty() ? 0 : kMenuBarPx;
     menus_->bar().setGeometry(0, 0, width, menuHeight);
     client_->setGeometry(0, menuHeight, width, height - menuHeight);
     // The bars keep to the client area's edges.

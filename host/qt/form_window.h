@@ -32,6 +32,8 @@ public:
     QWidget& client() const { return *client_; }
 
     void formChanged(vb::Prop what);
+    // The game asked for the menu bar to be drawn again (DrawMenuBar).
+    void menuBarDrawn();
     void controlChanged(vb::Control& control, vb::Prop what);
     void controlDestroyed(const vb::Control& control);
     // Brings every view up to the model, then shows the window; a modal one blocks the

@@ -1,11 +1,14 @@
 #include "host/qt/menu_bar.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <algorithm>
 
 #include "host/qt/units.h"
+#include "platform/forms/form_windows.h"
 
 namespace qthost {
 
@@ -18,11 +21,22 @@ bool HasItems(const vb::Form& form, const vb::Menu& menu) {
     });
 }
 
+// Qt keeps the sizes of a menu's items until its style changes.
+void Remeasure(QWidget& widget) {
+    QEvent change(QEvent::StyleChange);
+    QCoreApplication::sendEvent(&widget, &change);
+    widget.update();
+}
+
 }  // namespace
 
 MenuBar::MenuBar(QWidget& window, vb::Form& form, std::function<void()> afterClick)
-    : bar_(new QMenuBar(&window)), afterClick_(std::move(afterClick)) {
+    : owner_(form.hWnd()),
+      bar_(MakeOwnerMenuBar(window, *this)),
+      style_(MakeMenuStyle(&window, *this)),
+      afterClick_(std::move(afterClick)) {
     bar_->setNativeMenuBar(false);
+    bar_->setStyle(style_);
     for (vb::Control* c : form.Controls())
         if (auto* menu = dynamic_cast<vb::Menu*>(c)) add(*menu, HasItems(form, *menu));
     for (vb::Control* c : form.Controls())
@@ -36,12 +50,13 @@ void MenuBar::add(vb::Menu& menu, bool hasItems) {
     const QString caption = ToQString(menu.Caption());
     Item item{nullptr, nullptr};
     if (hasItems) {
-        item.menu = under ? under->addMenu(caption) : bar_->addMenu(caption);
-        item.action = item.menu->menuAction();
-        QObject::connect(item.menu, &QMenu::aboutToShow, item.menu, [this, &menu] {
-            menu.RaiseClick();
-            afterClick_();
-        });
+        QMenu* shown = MakeOwnerMenu(under ? static_cast<QWidget*>(under) : bar_, *this);
+        shown->setTitle(caption);
+        shown->setStyle(style_);
+        item.menu = shown;
+        item.action = under ? under->addMenu(shown) : bar_->addMenu(shown);
+        QObject::connect(shown, &QMenu::aboutToShow, shown,
+                         [this, &menu, shown] { opening(menu, *shown); });
     } else {
         item.action = under ? under->addAction(caption) : bar_->addAction(caption);
         QObject::connect(item.action, &QAction::triggered, item.action, [this, &menu] {
@@ -50,6 +65,27 @@ void MenuBar::add(vb::Menu& menu, bool hasItems) {
         });
     }
     items_[&menu] = item;
+    menuOf_[item.action.data()] = &menu;
+}
+
+void MenuBar::opening(vb::Menu& menu, QMenu& shown) {
+    menu.RaiseClick();
+    const vb::MenuPlace place = vb::PlaceOf(menu);
+    if (place.popup)
+        win::SendMessageA(owner_, win::WM_INITMENUPOPUP, static_cast<win::WPARAM>(place.popup),
+                          std::max(place.position, 0));
+    Remeasure(shown);
+    afterClick_();
+}
+
+void MenuBar::redraw() { Remeasure(*bar_); }
+
+std::optional<ItemPlace> MenuBar::placeOf(const QAction& action) const {
+    const auto found = menuOf_.find(&action);
+    if (found == menuOf_.end()) return std::nullopt;
+    const vb::MenuPlace place = vb::PlaceOf(*found->second);
+    if (place.position < 0 || place.menu == 0) return std::nullopt;
+    return ItemPlace{place.menu, place.position};
 }
 
 void MenuBar::changed(const vb::Menu& menu) {
@@ -71,6 +107,7 @@ void MenuBar::changed(const vb::Menu& menu) {
 void MenuBar::forget(const vb::Control& control) {
     const auto found = items_.find(&control);
     if (found == items_.end()) return;
+    menuOf_.erase(found->second.action.data());
     if (found->second.menu)
         found->second.menu->deleteLater();
     else if (found->second.action)

@@ -18,6 +18,7 @@
 #include "host/qt/units.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/user32/cursors.h"
+#include "platform/user32/menus.h"
 
 namespace qthost {
 
@@ -38,9 +39,15 @@ QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
     InstallFontSubstitutes();
     vb::SetHost(this);
     running = this;
+    // The game's DrawMenuBar: the window of that handle measures and draws its bar again.
+    win::SetMenuBarListener([this](win::HWND hwnd) {
+        for (const auto& [form, window] : windows_)
+            if (window && window->formHandle() == hwnd) window->menuBarDrawn();
+    });
 }
 
 QtHost::~QtHost() {
+    win::SetMenuBarListener(nullptr);
     if (vb::HasHost() && &vb::CurrentHost() == this) vb::SetHost(nullptr);
     if (running == this) running = nullptr;
 }

@@ -49,6 +49,17 @@ void ToolbarButton::setToolTipText(const std::string& v) {
     if (assign(toolTip_, v)) bar_.buttonChanged();
 }
 
+const Picture& ImageList::ListImages(int16_t index) const {
+    if (index < 1 || index > Count()) Raise(errSubscriptOutOfRange);
+    return images_[static_cast<size_t>(index - 1)];
+}
+
+void Toolbar::setImageList(vb::ImageList* list) {
+    if (list == imageList_) return;
+    imageList_ = list;
+    changed(Prop::Picture);
+}
+
 ToolbarButton& Toolbar::AddButton(std::string key, int16_t image, int16_t style) {
     const auto index = static_cast<int16_t>(buttons_.size() + 1);
     ToolbarButton& b = buttons_.emplace_back(*this, index, std::move(key), image, style);

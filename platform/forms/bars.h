@@ -1,7 +1,8 @@
 #pragma once
 /// @file
-/// The common controls of the main window: Toolbar (buttons by position and by key) and
-/// StatusBar (panels by number).
+/// The common controls of the main window: ImageList (pictures by index), Toolbar
+/// (buttons by position and by key, their pictures from an image list) and StatusBar
+/// (panels by number).
 
 #include <cstdint>
 #include <deque>
@@ -10,10 +11,27 @@
 #include <string_view>
 
 #include "platform/forms/control.h"
+#include "platform/forms/picture.h"
 
 namespace vb {
 
 class Toolbar;
+
+/// Pictures of one size, by index from 1, and the colour that is transparent in them.
+class ImageList : public Control {
+public:
+    using Control::Control;
+    /// Adds a picture at the end (design time).
+    void Add(const Picture& picture) { images_.push_back(picture); }
+    /// The picture at @p index, counted from 1. Raises run-time error 9 when there is none.
+    const Picture& ListImages(int16_t index) const;
+    int16_t Count() const { return static_cast<int16_t>(images_.size()); }
+    OleColor MaskColor = 0xC0C0C0;
+    bool UseMaskColor = true;
+
+private:
+    std::deque<Picture> images_;
+};
 
 /// A toolbar button. Style 3 is a separator.
 class ToolbarButton {
@@ -53,6 +71,11 @@ public:
     /// The button with key @p key. Raises run-time error 9 when there is none.
     ToolbarButton& Buttons(std::string_view key);
     int16_t ButtonCount() const { return static_cast<int16_t>(buttons_.size()); }
+    /// Where the buttons' pictures come from, or nullptr.
+    vb::ImageList* ImageList() const { return imageList_; }
+    void setImageList(vb::ImageList* list);
+    /// Shows the bar anew.
+    void Refresh() { changed(Prop::Other); }
 
     std::function<void(ToolbarButton&)> ButtonClick;
     /// Raises ButtonClick when the bar and the button receive input.
@@ -63,6 +86,7 @@ public:
 
 private:
     std::deque<ToolbarButton> buttons_;
+    vb::ImageList* imageList_ = nullptr;
 };
 
 /// A status-bar panel.

@@ -97,8 +97,9 @@ public:
     virtual void RaiseMouseUp(int16_t button, int16_t shift, float x, float y);
 
 protected:
-    /// Tells the host that a property changed (nothing when no host is installed).
-    void changed(Prop what);
+    /// Tells the host that a property changed (nothing when no host is installed); kinds
+    /// that keep system state (menu items) bring it up to date first.
+    virtual void changed(Prop what);
     /// Enabled changed; kinds that react to it (timers) add their own notice.
     virtual void enabledChanged();
     /// The place or size changed; kinds that react to it (hosted controls) add their own.

@@ -1,4 +1,5 @@
 #include "platform/forms/controls.h"
+#include "platform/forms/form_windows.h"
 
 #include "platform/gdi/picturebox_surface.h"
 
@@ -73,5 +74,10 @@ Menu::Menu(Form& owner, std::string name, std::string caption, Menu* parentMenu,
 void Menu::setCaption(const std::string& v) { update(caption_, v, Prop::Caption); }
 void Menu::setChecked(bool v) { update(checked_, v, Prop::Value); }
 void Menu::setShortcut(const std::string& v) { update(shortcut_, v, Prop::Caption); }
+
+void Menu::changed(Prop what) {
+    MenuItemChanged(*this, what);
+    Control::changed(what);
+}
 
 }  // namespace vb

@@ -223,6 +223,10 @@ public:
     void setShortcut(const std::string& v);
     Menu* ParentMenu() const { return parentMenu_; }
 
+protected:
+    /// Brings the form's system menus up to date, then tells the host.
+    void changed(Prop what) override;
+
 private:
     std::string caption_;
     bool checked_ = false;

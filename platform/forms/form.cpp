@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/forms/controls.h"
+#include "platform/forms/form_windows.h"
 
 namespace vb {
 
@@ -24,7 +25,10 @@ Form::Form(std::string name) : name_(std::move(name)), hwnd_(NewWindowHandle()) 
     registry().push_back(this);
 }
 
-Form::~Form() { std::erase(registry(), this); }
+Form::~Form() {
+    DestroyFormWindows(*this);
+    std::erase(registry(), this);
+}
 
 void Form::changed(Prop what) {
     if (HasHost()) CurrentHost().formChanged(*this, what);

@@ -1,4 +1,5 @@
 #include "platform/forms/form.h"
+#include "platform/forms/form_windows.h"
 
 namespace vb {
 
@@ -21,6 +22,7 @@ private:
 void Form::Load() {
     if (loaded_) return;
     InitializeComponent();
+    CreateFormWindows(*this);
     loaded_ = true;
     shownSinceLoad_ = false;
     restartTimers();
@@ -68,6 +70,7 @@ bool Form::Unload(int16_t mode) {
     loaded_ = false;
     owner_ = nullptr;
     restartTimers();
+    DestroyFormWindows(*this);
     if (HasHost()) CurrentHost().unloadForm(*this);
     return true;
 }

@@ -54,11 +54,12 @@ TEST_F(HostTest, AStatusPanelCutsALongTextAtItsEdge) {
         << "nothing of the letter at the edge shows";
 }
 
-// The rows of @p image that hold dark (text) pixels, from the first to the last.
-int InkHeight(const QImage& image) {
+// The rows of @p image that hold dark (text) pixels, from the first to the last, looking
+// @p margin device pixels in from its edges.
+int InkHeight(const QImage& image, int margin = 0) {
     int first = -1, last = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+    for (int y = margin; y < image.height() - margin; ++y)
+        for (int x = margin; x < image.width() - margin; ++x)
             if (qGray(image.pixel(x, y)) < 64) {
                 if (first < 0) first = y;
                 last = y;
@@ -66,8 +67,11 @@ int InkHeight(const QImage& image) {
     return first < 0 ? 0 : last - first + 1;
 }
 
+// The hand-over buttons are the game's own graphical ones; a standard button is made of
+// one here.
 TEST_F(HostTest, AButtonWrapsACaptionTooWideForIt) {
     vb::CommandButton& button = form.cmdShowNextBoard;
+    button.setStyle(0);
     button.setVisible(true);
     button.setEnabled(true);
     button.setCaption("    Show      Zo\xC3\xAB's  Board");
@@ -79,6 +83,7 @@ TEST_F(HostTest, AButtonWrapsACaptionTooWideForIt) {
 
 // A caption that fits looks just as the style's own button shows it.
 TEST_F(HostTest, AButtonShowsACaptionThatFitsAsThePlainButtonDoes) {
+    form.cmdNextPlayer.setStyle(0);
     QWidget& shown = widgetOf(form.cmdNextPlayer);
     QPushButton plain(QString::fromStdString(form.cmdNextPlayer.Caption()), shown.parentWidget());
     plain.setFont(shown.font());
@@ -86,6 +91,20 @@ TEST_F(HostTest, AButtonShowsACaptionThatFitsAsThePlainButtonDoes) {
     plain.setAutoDefault(false);
     plain.setGeometry(shown.geometry());
     EXPECT_EQ(shown.grab().toImage(), plain.grab().toImage());
+}
+
+// The hand-over button shows a long caption over its face on one line, made to fit.
+TEST_F(HostTest, AHandOverButtonKeepsItsCaptionOnOneLine) {
+    vb::CommandButton& button = form.cmdShowNextBoard;
+    button.setVisible(true);
+    button.setEnabled(true);
+    button.setCaption("    Show      Maximiliane's  Board");
+    QWidget& shown = widgetOf(button);
+    const QImage face = shown.grab().toImage();
+    const qreal ratio = face.devicePixelRatio();
+    const int ink = InkHeight(face, static_cast<int>(4 * ratio));
+    EXPECT_GT(ink, 0);
+    EXPECT_LE(ink, shown.fontMetrics().height() * ratio) << "the caption is on more lines";
 }
 
 }  // namespace

@@ -181,7 +181,19 @@ Canvas::Canvas(int32_t width, int32_t height, int32_t scale, Colour background)
     : scale_(scale),
       bitmap_(width * scale, height * scale, gdi::Bitmap::Format::Rgb32, ToPixel(background)) {}
 
-void Canvas::fill(const Shape& shape, const Paint& paint, double opacity, double feather) {
+void Canvas::blend(int32_t px, int32_t py, const Paint& paint, double cover) {
+    if (!bitmap_.contains(px, py) || cover <= 0) return;
+    const double s = scale_;
+    const Colour under = FromPixel(bitmap_.pixel(px, py));
+    const Colour over = paint((px + 0.5) / s, (py + 0.5) / s);
+    bitmap_.setPixel(px, py, ToPixel(Mix(under, over, std::min(cover, 1.0))));
+}
+
+void Canvas::fill(const Shape& shape, const Paint& givenPaint, double givenOpacity,
+                  double feather) {
+    if (silhouette && givenOpacity < 0.5) return;
+    const Paint paint = silhouette ? Solid({0, 0, 0}) : givenPaint;
+    const double opacity = silhouette ? 1 : givenOpacity;
     const double s = scale_;
     // The softened edge is never narrower than one device pixel: the anti-aliasing.
     const double edge = std::max(feather, 1.0 / s);

@@ -78,6 +78,12 @@ public:
     // Covers @p shape with @p paint at @p opacity. @p feather, in logical pixels, softens
     // the edge over that width (a shadow or a glow); 0 gives a crisp anti-aliased edge.
     void fill(const Shape& shape, const Paint& paint, double opacity = 1, double feather = 0);
+    // Mixes @p paint into device pixel (@p px, @p py) by @p cover (0 to 1).
+    void blend(int32_t px, int32_t py, const Paint& paint, double cover);
+
+    // Drawing only the shape of a picture: every fill of half opacity or more in black,
+    // fainter ones (shadows, glints) not at all. A mask is made from it.
+    bool silhouette = false;
 
 private:
     int32_t scale_;

@@ -9,7 +9,7 @@
 
 #include "tools/assetgen/palette.h"
 #include "tools/assetgen/pictures.h"
-#include "tools/assetgen/pixel_font.h"
+#include "tools/assetgen/vector_text.h"
 
 namespace assetgen {
 
@@ -91,8 +91,8 @@ gdi::Bitmap DrawBlank() {
         c.fill(window, [](double, double y) { return Drum(y); });
         c.fill(Outline(window, 1.0), Solid(kShadow), 0.8);
         const Paint gold = Linear(0, 7, kGold, 0, 14, kGoldDeep);
-        DrawText(c, "TOTAL", 8, 7, 1, gold);
-        DrawText(c, "PTS", 132, 7, 1, gold);
+        DrawWord(c, "TOTAL", 8, 7, 1, gold);
+        DrawWord(c, "PTS", 132, 7, 1, gold);
     });
 }
 

@@ -24,13 +24,20 @@ Pictures RollAreaPictures();
 // The score counter: "digit0".."digit9", "minus" and the blank "counter".
 Pictures CounterPictures();
 // The cell buttons' picture "cellbutton", the one-column row pictures "row0".."row12"
-// and their lit looks "rowlit0".."rowlit12", and the arrow at the counter, "arrow".
+// and their lit looks "rowlit0".."rowlit12", the arrow at the counter, "arrow", and the
+// hand-over buttons' faces "handover" and "handoveroff".
 Pictures SheetPictures();
 // The top-scores list's column header icons: "hdrname", "hdrdate", "hdrscore", "hdrplace".
 Pictures HeaderPictures();
 // The windows' own pictures: the splash window's "splash" (378 x 210), the welcome
-// dialog's "welcome" (150 x 254) and the about box's banner "about" (314 x 120).
+// dialog's "welcome" (150 x 254) and the about box's banner "aboutbanner" (314 x 120).
 Pictures WindowPictures();
+// The menu items' pictures with their masks ("new" and "newmask" ... "CHECK" and
+// "checkmask"), the menus' and toolbar's tiled background "menuback" and the windows'
+// icon "appicon".
+Pictures MenuPictures();
+// The toolbar's ten pictures "tool1".."tool10", on the grey 192 that is transparent.
+Pictures ToolbarPictures();
 
 Pictures AllPictures();
 

@@ -7,7 +7,7 @@
 
 #include "tools/assetgen/palette.h"
 #include "tools/assetgen/pictures.h"
-#include "tools/assetgen/pixel_font.h"
+#include "tools/assetgen/vector_text.h"
 
 namespace assetgen {
 
@@ -65,8 +65,8 @@ void DrawButton(Canvas& c, Look look) {
 
     const double shift = pressed ? 1 : 0;
     const Colour ink = off ? Colour{204, 204, 204} : kIvory;
-    DrawText(c, "ROLL", 28 + shift, 41 + shift, 2, Solid(Scale(bottom, 0.6)));
-    DrawText(c, "ROLL", 28 + shift, 40 + shift, 2, Solid(ink));
+    DrawWord(c, "ROLL", 28 + shift, 41 + shift, 2, Solid(Scale(bottom, 0.6)));
+    DrawWord(c, "ROLL", 28 + shift, 40 + shift, 2, Solid(ink));
     const double opacity = off ? 0.45 : 1;
     DrawSmallDie(c, 30 + shift, 63 + shift, {{-1, -1}, {1, -1}, {0, 0}, {-1, 1}, {1, 1}}, opacity);
     DrawSmallDie(c, 56 + shift, 67 + shift, {{-1, -1}, {0, 0}, {1, 1}}, opacity);

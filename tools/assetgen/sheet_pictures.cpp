@@ -31,11 +31,14 @@ struct KeyLook {
 constexpr KeyLook kNormal{{252, 253, 255}, {204, 216, 236}, {124, 142, 174}, {24, 36, 72}};
 constexpr KeyLook kLit{{255, 248, 206}, {246, 208, 110}, {184, 136, 40}, {40, 24, 6}};
 
+// Square to the button's own raised edge, which is drawn over the picture's outer ring:
+// a rounded key would leave its rim's corners showing inside that edge.
 void DrawKey(Canvas& c, double width, const KeyLook& look) {
-    const Shape key = RoundRect(0.5, 0.5, width - 1, kButtonHeight - 1, 3);
+    const Shape key = Rect(0, 0, width, kButtonHeight);
     c.fill(key, Linear(0, 0, look.top, 0, kButtonHeight, look.bottom));
-    c.fill(Outline(Grown(key, -1.2), 0.8), Linear(0, 0, kWhite, 0, 9, look.top), 0.6);
-    c.fill(Outline(key, 1.0), Solid(look.rim));
+    c.fill(Outline(Rect(1.5, 1.5, width - 3, kButtonHeight - 3), 0.8),
+           Linear(0, 0, kWhite, 0, 9, look.top), 0.6);
+    c.fill(Outline(Rect(0.5, 0.5, width - 1, kButtonHeight - 1), 1.0), Solid(look.rim), 0.5);
 }
 
 void DrawStud(Canvas& c, double x, double y, double radius) {
@@ -62,6 +65,22 @@ gdi::Bitmap DrawRow(const std::string& name, const KeyLook& look, bool lit) {
     });
 }
 
+// The hand-over buttons in the roll area: an ivory and gold key in a dark slate socket,
+// edged in gold like the roll area; greyed while disabled. The caption is the button's.
+gdi::Bitmap DrawHandOver(bool enabled) {
+    constexpr int32_t kWidth = 93, kHeight = 23;  // 1395 x 345 twips
+    return DrawTwins(kWidth, kHeight, {36, 40, 46}, [enabled](Canvas& c) {
+        const Shape key = RoundRect(1.5, 1.5, kWidth - 3, kHeight - 3, 5);
+        c.fill(Moved(key, 0, 1), Solid(kShadow), 0.5, 1.5);
+        const Colour top = enabled ? Colour{255, 246, 214} : Colour{226, 226, 226};
+        const Colour bottom = enabled ? Colour{232, 186, 90} : Colour{168, 168, 168};
+        c.fill(key, Linear(0, 1.5, top, 0, kHeight - 1.5, bottom));
+        c.fill(Outline(Grown(key, -1.2), 0.8), Linear(0, 0, kWhite, 0, 12, top), 0.6);
+        c.fill(Outline(key, 1.1),
+               enabled ? Linear(0, 0, kGold, 0, kHeight, kGoldDeep) : Solid({110, 110, 110}));
+    });
+}
+
 gdi::Bitmap DrawArrow() {
     return DrawTwins(kArrowSide, kArrowSide, kCloth, [](Canvas& c) {
         const Shape arrow = Polygon(
@@ -81,6 +100,8 @@ Pictures SheetPictures() {
     for (size_t row = 0; row < kRowNames.size(); ++row)
         out.push_back({"rowlit" + std::to_string(row), DrawRow(kRowNames[row], kLit, true)});
     out.push_back({"arrow", DrawArrow()});
+    out.push_back({"handover", DrawHandOver(true)});
+    out.push_back({"handoveroff", DrawHandOver(false)});
     return out;
 }
 

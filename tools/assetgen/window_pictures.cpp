@@ -135,7 +135,7 @@ gdi::Bitmap AboutPicture() {
 }  // namespace
 
 Pictures WindowPictures() {
-    return {{"splash", Splash()}, {"welcome", WelcomePicture()}, {"about", AboutPicture()}};
+    return {{"splash", Splash()}, {"welcome", WelcomePicture()}, {"aboutbanner", AboutPicture()}};
 }
 
 }  // namespace assetgen
