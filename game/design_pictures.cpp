@@ -69,7 +69,7 @@ void LoadBars(frmTolvarin& f) {
     f.Image1.setPicture(LoadResPicture("menuback"));
     if (f.ilToolBarSmall.Count() == 0)
         for (int n = 1; n <= 10; ++n) f.ilToolBarSmall.Add(LoadResPicture(Numbered("tool", n)));
-    f.ilToolBarSmall.MaskColor = 0xC0C0C0;
+    f.ilToolBarSmall.setMaskColor(0xC0C0C0);
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/ole_colour.h"
-#include "platform/forms/window_dc.h"
 #include "platform/gdi/text.h"
 #include "platform/user32/draw.h"
+#include "platform/user32/windows.h"
 
 namespace kantrel {
 namespace {

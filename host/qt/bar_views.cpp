@@ -152,7 +152,7 @@ private:
     void showPicture(QAction& action, const vb::ToolbarButton& button) {
         const vb::ImageList* list = bar_.ImageList();
         const bool pictured = list && button.Image() >= 1 && button.Image() <= list->Count();
-        action.setIcon(pictured ? PictureIcon(list->ListImages(button.Image()), list->MaskColor)
+        action.setIcon(pictured ? PictureIcon(list->ListImages(button.Image()), list->MaskColor())
                                 : QIcon());
         action.setText(KeyText(button.Key()));
         if (QWidget* shown = widgetForAction(&action))

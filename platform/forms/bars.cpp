@@ -49,11 +49,6 @@ void ToolbarButton::setToolTipText(const std::string& v) {
     if (assign(toolTip_, v)) bar_.buttonChanged();
 }
 
-const Picture& ImageList::ListImages(int16_t index) const {
-    if (index < 1 || index > Count()) Raise(errSubscriptOutOfRange);
-    return images_[static_cast<size_t>(index - 1)];
-}
-
 void Toolbar::setImageList(vb::ImageList* list) {
     if (list == imageList_) return;
     imageList_ = list;

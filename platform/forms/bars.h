@@ -1,8 +1,7 @@
 #pragma once
 /// @file
-/// The common controls of the main window: ImageList (pictures by index), Toolbar
-/// (buttons by position and by key, their pictures from an image list) and StatusBar
-/// (panels by number).
+/// The common controls of the main window: Toolbar (buttons by position and by key, their
+/// pictures from an image list) and StatusBar (panels by number).
 
 #include <cstdint>
 #include <deque>
@@ -11,27 +10,12 @@
 #include <string_view>
 
 #include "platform/forms/control.h"
+#include "platform/forms/image_list.h"
 #include "platform/forms/picture.h"
 
 namespace vb {
 
 class Toolbar;
-
-/// Pictures of one size, by index from 1, and the colour that is transparent in them.
-class ImageList : public Control {
-public:
-    using Control::Control;
-    /// Adds a picture at the end (design time).
-    void Add(const Picture& picture) { images_.push_back(picture); }
-    /// The picture at @p index, counted from 1. Raises run-time error 9 when there is none.
-    const Picture& ListImages(int16_t index) const;
-    int16_t Count() const { return static_cast<int16_t>(images_.size()); }
-    OleColor MaskColor = 0xC0C0C0;
-    bool UseMaskColor = true;
-
-private:
-    std::deque<Picture> images_;
-};
 
 /// A toolbar button. Style 3 is a separator.
 class ToolbarButton {

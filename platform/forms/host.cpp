@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/forms/window_pixels.h"
+
 namespace vb {
 
 namespace {
@@ -13,7 +15,10 @@ bool Host::openTarget(const std::string&) { return false; }
 void Host::showHelp(const std::string&, const rtf::Document&, intptr_t) {}
 void Host::closeHelp() {}
 
-void SetHost(Host* host) { installed = host; }
+void SetHost(Host* host) {
+    installed = host;
+    ShowWindowsThrough(host);
+}
 
 Host& CurrentHost() {
     if (!installed) throw std::logic_error("no window host is installed");

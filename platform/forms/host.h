@@ -78,7 +78,8 @@ public:
     /// What the window @p hwnd (a form's client area, or a control that holds others)
     /// shows now, as the host composes it, without the controls hosted from libraries on
     /// it; in pixels, with a 2x twin where the screen has two device pixels to a pixel.
-    /// Null when the host shows no such window (the default).
+    /// Asked only for windows that hold controls hosted from libraries. Null when the host
+    /// shows no such window (the default).
     virtual std::shared_ptr<gdi::Bitmap> windowPixels(intptr_t /*hwnd*/) { return nullptr; }
 };
 

@@ -1,10 +1,10 @@
 #pragma once
 /// @file
 /// An image list: a numbered row of pictures that other controls (a list view's column
-/// headers) show by index. It is never seen on the window itself.
+/// headers, a toolbar's buttons) show by index. It is never seen on the window itself.
 
 #include <cstdint>
-#include <vector>
+#include <deque>
 
 #include "platform/forms/control.h"
 #include "platform/forms/picture.h"
@@ -26,7 +26,7 @@ public:
     void setMaskColor(OleColor v);
 
 private:
-    std::vector<Picture> images_;
+    std::deque<Picture> images_;  // a picture handed out stays where it is
     OleColor maskColor_ = 0xC0C0C0;
 };
 

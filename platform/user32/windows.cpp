@@ -35,6 +35,7 @@ struct WindowDC {
 struct Windows {
     std::map<HWND, Window> all;
     std::map<HDC, WindowDC> dcs;
+    WindowPixelsSource pixelsSource;
 };
 
 Windows& State() {
@@ -173,7 +174,19 @@ HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const ch
 
 BOOL IsWindow(HWND hwnd) { return Find(hwnd) ? 1 : 0; }
 
+void SetWindowPixelsSource(WindowPixelsSource source) {
+    State().pixelsSource = std::move(source);
+}
+
 HDC GetDC(HWND hwnd) {
+    if (const auto& source = State().pixelsSource) {
+        if (const std::shared_ptr<gdi::Bitmap> shown = source(hwnd)) {
+            const HDC dc = CreateCompatibleDC(0);
+            const HBITMAP copy = gdi::CreateBitmapFromPixels(*shown);
+            State().dcs[dc] = {hwnd, copy, SelectObject(dc, copy), true};
+            return dc;
+        }
+    }
     Window* w = Find(hwnd);
     if (!w) return 0;
     const RECT r = RectOf(*w);

@@ -8,10 +8,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/gdi/drawing.h"
 #include "platform/gdi/gdi32.h"
+
+namespace gdi {
+class Bitmap;
+}
 
 namespace win {
 
@@ -105,11 +110,19 @@ HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const ch
 /// Whether the window exists.
 BOOL IsWindow(HWND hwnd);
 
-/// A device context that draws on the window's surface: a 32-bit bitmap the size of the
-/// window with a 2x twin, made on first use (cleared to the button face) and kept from one
-/// GetDC to the next while the window keeps its size, so that what was drawn on it stays.
-/// While another DC of the window is out, the new one gets a fresh surface of its own. 0
-/// for a window that does not exist.
+/// What a window shows now, as the window layer composes it (its client area and the
+/// controls on it), or null when the window layer cannot say for @p hwnd.
+using WindowPixelsSource = std::function<std::shared_ptr<gdi::Bitmap>(HWND hwnd)>;
+/// Installs the window layer's source of window pixels; an empty one removes it.
+void SetWindowPixelsSource(WindowPixelsSource source);
+
+/// A device context over the window. Where the window pixels source shows the window, the
+/// DC holds a copy of what it shows now (so that a control can copy what lies behind it).
+/// Otherwise it draws on the window's surface: a 32-bit bitmap the size of the window with
+/// a 2x twin, made on first use (cleared to the button face) and kept from one GetDC to the
+/// next while the window keeps its size, so that what was drawn on it stays. While another
+/// DC of the window is out, the new one gets a fresh surface of its own. 0 for a window
+/// that neither shows nor exists.
 HDC GetDC(HWND hwnd);
 /// Frees a DC from GetDC (with its bitmap); 1 on success, 0 when @p hdc is not one of
 /// @p hwnd's.
