@@ -38,10 +38,17 @@ int Number(const std::string& word) {
     return n;
 }
 
+// A number the program takes as a 16-bit Integer: a control index, a key code, an answer.
+int16_t Integer(const std::string& word) {
+    const int n = Number(word);
+    if (n < INT16_MIN || n > INT16_MAX) throw ScriptError(word + " is out of range");
+    return static_cast<int16_t>(n);
+}
+
 // A number, or one of @p names.
-int NumberOrName(const std::string& word, const std::map<std::string, int>& names) {
+int16_t IntegerOrName(const std::string& word, const std::map<std::string, int16_t>& names) {
     if (auto it = names.find(word); it != names.end()) return it->second;
-    return Number(word);
+    return Integer(word);
 }
 
 // NAME, NAME(INDEX) or NAME INDEX; an index that is no number is a key ("tbUndo").
@@ -70,8 +77,8 @@ bool IsNumber(const std::string& text) {
 }
 
 vb::Control& FindControl(vb::Form& form, const ControlRef& ref) {
-    const int index = ref.index.empty() ? -1 : Number(ref.index);
-    vb::Control* c = form.FindControl(ref.name, static_cast<int16_t>(index));
+    const int16_t index = ref.index.empty() ? int16_t{-1} : Integer(ref.index);
+    vb::Control* c = form.FindControl(ref.name, index);
     if (!c) throw ScriptError(form.Name() + " has no control " + ref.Written());
     return *c;
 }
@@ -147,8 +154,8 @@ void ScriptRunner::Click(const Args& args) {
 
 void ScriptRunner::Key(const Args& args) {
     Expect(args, 1, 7, "key CODE [FACES...]");
-    const int code = NumberOrName(args.words[0], {{"Enter", 13}, {"Space", 32}});
-    driver_.Key(static_cast<int16_t>(code), Faces({args.words.begin() + 1, args.words.end()}));
+    const int16_t code = IntegerOrName(args.words[0], {{"Enter", 13}, {"Space", 32}});
+    driver_.Key(code, Faces({args.words.begin() + 1, args.words.end()}));
 }
 
 void ScriptRunner::Advance(const Args& args) {
@@ -160,10 +167,10 @@ void ScriptRunner::Advance(const Args& args) {
 
 void ScriptRunner::MsgBox(const Args& args) {
     Expect(args, 1, 1, "msgbox ANSWER");
-    const int answer = NumberOrName(args.words[0], {{"OK", 1}, {"Cancel", 2}, {"Abort", 3},
+    const int16_t answer = IntegerOrName(args.words[0], {{"OK", 1}, {"Cancel", 2}, {"Abort", 3},
                                                     {"Retry", 4}, {"Ignore", 5}, {"Yes", 6},
                                                     {"No", 7}});
-    driver_.Host().answerMsgBox(static_cast<int16_t>(answer));
+    driver_.Host().answerMsgBox(answer);
 }
 
 // The click runs inside the modal window's own loop, after the window's controls named
@@ -214,11 +221,11 @@ std::string ScriptRunner::PrintedValue(const std::string& reference) {
     frmTolvarin& form = driver_.Form();
     if (ref.name == form.Name() && ref.index.empty()) return FormProperty(form, property);
     if (ref.name == form.StatusBar1.Name() && !ref.index.empty())
-        return PanelProperty(form.StatusBar1.Panels(static_cast<int16_t>(Number(ref.index))),
+        return PanelProperty(form.StatusBar1.Panels(Integer(ref.index)),
                              property);
     if (ref.name == form.Toolbar2.Name() && !ref.index.empty()) {
         vb::ToolbarButton& button =
-            IsNumber(ref.index) ? form.Toolbar2.Buttons(static_cast<int16_t>(Number(ref.index)))
+            IsNumber(ref.index) ? form.Toolbar2.Buttons(Integer(ref.index))
                                 : form.Toolbar2.Buttons(ref.index);
         return ToolbarButtonProperty(button, property);
     }
