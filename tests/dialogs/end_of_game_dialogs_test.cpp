@@ -271,11 +271,11 @@ TEST_F(EndOfGameDialogsTest, TheTopScoresTableIsLaidOutInAlignedColumns) {
 TEST_F(EndOfGameDialogsTest, AStoredNameShowsAsThePlayersName) {
     Module1::NumColumns = 1;
     Module1::DiceSetting = 4;
-    Module1::Player1Name = "Zo\xEB";
-    folder.Write("scores/scores4.dat", TableFileOf({{Module1::Player1Name, 250, "1/1/2026"}}));
+    Module1::Player1Name = "Zo\xC3\xAB";
+    folder.Write("scores/scores4.dat", TableFileOf({{"Zo\xEB", 250, "1/1/2026"}}));  // one byte
     Module1::ShowScoreResult = false;
     ShowAndAnswer<frmScores2>([&](frmScores2& w) {
-        EXPECT_EQ(w.lblName(1).Caption(), "Zo\xEB       ");
+        EXPECT_EQ(w.lblName(1).Caption(), "Zo\xC3\xAB       ");
         host.click(w.cmdReturn);
     });
 }

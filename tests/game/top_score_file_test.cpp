@@ -86,10 +86,10 @@ TEST(TopScoreRecords, TextFieldsAreTenSingleBytes) {
         const auto field = topscores::Field(c.text);
         EXPECT_EQ(std::string(field.begin(), field.end()), c.want);
     }
-    // A stored field reads back as the single bytes it holds, the text the window shows
-    // for the player's name everywhere else.
-    EXPECT_EQ(topscores::FieldText(topscores::Field("Zo\xC3\xAB")), "Zo\xEB       ");
-    EXPECT_EQ(topscores::FieldText(topscores::Field("Zo\xEB")), "Zo\xEB       ");
+    // A stored field reads back in the program's UTF-8, the text the window shows for the
+    // player's name everywhere else.
+    EXPECT_EQ(topscores::FieldText(topscores::Field("Zo\xC3\xAB")), "Zo\xC3\xAB       ");
+    EXPECT_EQ(topscores::FieldText(topscores::Field("J\xC3\xBCrgen-Wolf")), "J\xC3\xBCrgen-Wol");
     EXPECT_EQ(topscores::FieldText(topscores::EmptyEntry().Name), "");
 }
 

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "platform/files/atomic_file.h"
 #include "platform/registry/registry_store.h"
 
 namespace {
@@ -127,10 +129,10 @@ TEST_F(Registry, ADamagedFileIsKeptAsideAndReadAsEmpty) {
 }
 
 TEST_F(Registry, AFailedWriteKeepsNothingAndReportsIt) {
-    fs::create_directories(fs::path(registry::StorePath()).parent_path());
-    fs::create_directory(registry::StorePath());  // a folder where the file should be
+    vb::SetReplaceFailureHook([](vb::ReplaceStep) { return ENOSPC; });
     HKEY key = 0;
     EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key), ERROR_ACCESS_DENIED);
+    vb::SetReplaceFailureHook({});
     EXPECT_EQ(key, 0);
     EXPECT_FALSE(registry::KeyExists(std::string("HKEY_CURRENT_USER\\") + kKey));
 }
