@@ -227,6 +227,10 @@ ReadOutcome ReadRegularFile(const std::string& path, size_t limit, std::vector<u
     off_t size = 0;
     if (const int error = OpenRegular(path, descriptor, size))
         return error == ENOENT ? ReadOutcome::Missing : ReadOutcome::Unreadable;
+    if (static_cast<uint64_t>(size) > limit) {
+        ::close(descriptor);
+        return ReadOutcome::Unreadable;
+    }
     // One byte more than allowed tells a file that grew past the limit.
     bytes.resize(std::min(limit + 1, static_cast<size_t>(size)));
     const int error = ReadAll(descriptor, bytes, limit + 1);

@@ -207,6 +207,17 @@ TEST_F(TopScoreFileTest, AFailedWriteLeavesTheOldTableWhole) {
     }
 }
 
+// A table of gigabytes (sparse here) is read no further than its 20 records and trailer,
+// by the window and by the end of a game alike.
+TEST_F(TopScoreFileTest, AHugeFileIsReadOnlyAsFarAsTheTable) {
+    folder.Write(kTable1, TableFileOf({{"Ann", 250, "1/1/2026"}}));
+    fs::resize_file(folder / kTable1, 8ull << 30);
+    const auto table = topscores::ReadTable(topscores::FilePath(1));
+    EXPECT_EQ(table[0].Score, 250);
+    EXPECT_EQ(Enter("Bob", 300).rank, 1);
+    EXPECT_EQ(fs::file_size(folder / kTable1), topscores::kFileLength);
+}
+
 TEST_F(TopScoreFileTest, TheWindowReadsTwentyPlacesAsStored) {
     folder.Write(kTable1, RecordsOf({{"Ann", 250, "1/1/2026"}}));
     const auto table = topscores::ReadTable(topscores::FilePath(1));

@@ -1,6 +1,10 @@
 #include "platform/files/atomic_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -28,6 +32,46 @@ TEST_F(AtomicFileTest, CreatesANewFile) {
     EXPECT_EQ(folder.ReadText("scores1.dat"), "new table");
     EXPECT_EQ(fs::status(folder / "scores1.dat").permissions(), fs::perms(0644));
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"scores1.dat"});
+}
+
+// A write killed half-way leaves its temporary file; the next write removes it, but never
+// one a live writer still holds.
+TEST_F(AtomicFileTest, StaleTemporaryFilesGoAtTheNextWrite) {
+    folder.Write(".scores1.dat.a1B2c3", "left by a killed write");
+    folder.Write(".scores1.dat.Zz9Zz9", "being written");
+    folder.Write(".scores2.dat.a1B2c3", "another file's");
+    const int live = ::open(PathOf(".scores1.dat.Zz9Zz9").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    vb::ReplaceFileAtomically(PathOf("scores1.dat"), Bytes("new table"));
+    ::close(live);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{".scores1.dat.Zz9Zz9",
+                                                        ".scores2.dat.a1B2c3", "scores1.dat"}));
+}
+
+// A file that is a symbolic link: its target gets the new contents, and the link stays.
+TEST_F(AtomicFileTest, ALinkIsWrittenThroughToItsTarget) {
+    folder.Write("elsewhere/scores1.dat", "old table");
+    fs::create_directory(folder / "scores");
+    fs::create_symlink("../elsewhere/scores1.dat", folder / "scores" / "scores1.dat");
+    vb::ReplaceFileAtomically(PathOf("scores/scores1.dat"), Bytes("new table"));
+    EXPECT_TRUE(fs::is_symlink(folder / "scores" / "scores1.dat"));
+    EXPECT_EQ(folder.ReadText("elsewhere/scores1.dat"), "new table");
+    EXPECT_EQ(folder.Names("elsewhere"), std::vector<std::string>{"scores1.dat"});
+}
+
+// Reading never waits on a pipe, and takes only what is asked of a long file.
+TEST_F(AtomicFileTest, ReadsNeverWaitOnAPipeOrReadPastTheLimit) {
+    ASSERT_EQ(::mkfifo(PathOf("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(ErrorNumberOf([&] { vb::ReadWholeFile(PathOf("pipe")); }), 75);
+    std::vector<uint8_t> bytes{1};
+    EXPECT_EQ(vb::ReadRegularFile(PathOf("pipe"), 100, bytes), vb::ReadOutcome::Unreadable);
+    EXPECT_EQ(vb::ReadRegularFile(PathOf("none"), 100, bytes), vb::ReadOutcome::Missing);
+    folder.Write("long", "0123456789");
+    EXPECT_EQ(vb::ReadFileStart(PathOf("long"), 4), Bytes("0123"));
+    EXPECT_EQ(vb::ReadRegularFile(PathOf("long"), 9, bytes), vb::ReadOutcome::Unreadable);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(vb::ReadRegularFile(PathOf("long"), 10, bytes), vb::ReadOutcome::Read);
+    EXPECT_EQ(bytes, Bytes("0123456789"));
 }
 
 TEST_F(AtomicFileTest, ReplacesTheOldFileAndKeepsItsPermissions) {

@@ -186,3 +186,19 @@ TEST_F(Registry, ABatchWritesOnceAndTakesEverythingBackWhenTheWriteFails) {
 }
 
 }  // namespace
+
+namespace {
+
+// A relative $XDG_CONFIG_HOME is ignored, as the XDG rules say: the settings would move
+// with the folder the program is started from.
+TEST(RegistryStorePath, ARelativeConfigHomeIsIgnored) {
+    const std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : ".";
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    EXPECT_EQ(registry::DefaultStorePath(), home + "/.config/tolvarin/registry.txt");
+    ::setenv("XDG_CONFIG_HOME", "/abs/config", 1);
+    EXPECT_EQ(registry::DefaultStorePath(), "/abs/config/tolvarin/registry.txt");
+    ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+}  // namespace
