@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every fuzz target at length under libFuzzer, ASan and UBSan, all at once and niced:
-#   bash bench/fuzz.sh [SECONDS]        (default 600 each)
+#   bash bench/fuzz.sh [SECONDS [TARGET...]]        (default 600 s, every target)
 # Builds build/fuzz with clang first. Each target keeps its corpus in build/fuzz/corpus/NAME,
 # seeded from tests/fuzz/seeds/NAME; a finding is written as build/fuzz/crash-NAME-*, and
 # the script ends non-zero. Without clang's libFuzzer the GCC mutation driver of the asan
@@ -9,6 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 targets=(top_score_file settings_file bmp_file cursor_file wave_header mp3_frames)
+if [ $# -gt 1 ]; then targets=("${@:2}"); fi
 
 if command -v clang++ >/dev/null && ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
   CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
