@@ -39,7 +39,6 @@ protected:
         fs::remove_all(folder_);
         ResetModule1();
     }
-    // Loads the settings from a file holding @p text.
     void LoadFrom(const std::string& text) {
         std::ofstream(path_, std::ios::binary) << text;
         Load();
@@ -48,7 +47,7 @@ protected:
         registry::SetStorePath(path_);
         LoadSettings();
     }
-    std::string FileText(const std::string& path) const {
+    static std::string FileText(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }

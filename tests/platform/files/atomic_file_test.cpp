@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -57,21 +56,6 @@ TEST_F(AtomicFileTest, ALinkIsWrittenThroughToItsTarget) {
     EXPECT_TRUE(fs::is_symlink(folder / "scores" / "scores1.dat"));
     EXPECT_EQ(folder.ReadText("elsewhere/scores1.dat"), "new table");
     EXPECT_EQ(folder.Names("elsewhere"), std::vector<std::string>{"scores1.dat"});
-}
-
-// Reading never waits on a pipe, and takes only what is asked of a long file.
-TEST_F(AtomicFileTest, ReadsNeverWaitOnAPipeOrReadPastTheLimit) {
-    ASSERT_EQ(::mkfifo(PathOf("pipe").c_str(), 0600), 0);
-    EXPECT_EQ(ErrorNumberOf([&] { vb::ReadWholeFile(PathOf("pipe")); }), 75);
-    std::vector<uint8_t> bytes{1};
-    EXPECT_EQ(vb::ReadRegularFile(PathOf("pipe"), 100, bytes), vb::ReadOutcome::Unreadable);
-    EXPECT_EQ(vb::ReadRegularFile(PathOf("none"), 100, bytes), vb::ReadOutcome::Missing);
-    folder.Write("long", "0123456789");
-    EXPECT_EQ(vb::ReadFileStart(PathOf("long"), 4), Bytes("0123"));
-    EXPECT_EQ(vb::ReadRegularFile(PathOf("long"), 9, bytes), vb::ReadOutcome::Unreadable);
-    EXPECT_TRUE(bytes.empty());
-    EXPECT_EQ(vb::ReadRegularFile(PathOf("long"), 10, bytes), vb::ReadOutcome::Read);
-    EXPECT_EQ(bytes, Bytes("0123456789"));
 }
 
 TEST_F(AtomicFileTest, ReplacesTheOldFileAndKeepsItsPermissions) {

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <filesystem>
 #include <string>
 
 #include "platform/files/temp_folder.h"
@@ -64,15 +61,6 @@ TEST_F(PlaySound, ASynchronousEffectNeverHoldsTheClockPastTheCap) {
     folder_.Write("TLWAVS/slow.WAV", MakeWave({1, 1, 16}, 86400));
     EXPECT_EQ(win::PlaySoundA(Game("slow.WAV").c_str(), 0, kSync), 1);
     EXPECT_EQ(host_.nowMs(), win::kLongestSyncSoundMs);
-}
-
-// A pipe or a folder in place of an effect is no sound, and nothing waits on it.
-TEST_F(PlaySound, APipeOrAFolderIsNoSound) {
-    ASSERT_EQ(::mkfifo((folder_.Path() / "TLWAVS" / "pipe.WAV").c_str(), 0600), 0);
-    std::filesystem::create_directory(folder_.Path() / "TLWAVS" / "folder.WAV");
-    EXPECT_EQ(win::PlaySoundA(Game("pipe.WAV").c_str(), 0, kSync), 0);
-    EXPECT_EQ(win::PlaySoundA(Game("folder.WAV").c_str(), 0, kSync), 0);
-    EXPECT_EQ(host_.nowMs(), 0);
 }
 
 TEST_F(PlaySound, ANewEffectStopsTheOneBefore) {

@@ -4,7 +4,7 @@
 // sheet must be a number or empty, and a board that ends must enter exactly one entry into
 // its top-score table; any other step must leave the tables alone.
 //
-//   tolvarin_soak [-games=N] [-seconds=N] [-seed=N]
+//   tolvarin-soak [-games=N] [-seconds=N] [-seed=N]
 // Ends non-zero with the seed, the game and the step of the first fault.
 
 #include <algorithm>
