@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 
+#include "platform/files/temp_folder.h"
 #include "platform/headless/headless_host.h"
 #include "platform/registry/registry_store.h"
 #include "shell/Module1.h"
@@ -25,31 +23,18 @@ const std::string kHeader = "[HKEY_CURRENT_USER\\Software\\Tolvarin\\Tolvarin2.2
 
 class SettingsStore : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::path(::testing::TempDir()) /
-                  ("settings-store-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        path_ = (folder_ / "registry.txt").string();
-        ResetModule1();
-    }
-    void TearDown() override {
+    SettingsStore() { ResetModule1(); }
+    ~SettingsStore() override {
         registry::SetStorePath(registry::DefaultStorePath());
-        fs::remove_all(folder_);
         ResetModule1();
     }
     void LoadFrom(const std::string& text) {
-        std::ofstream(path_, std::ios::binary) << text;
+        folder_.Write("registry.txt", text);
         Load();
     }
     void Load() {
         registry::SetStorePath(path_);
         LoadSettings();
-    }
-    static std::string FileText(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     // The message boxes shown since the last call, one prompt a line.
     std::string Messages() {
@@ -60,8 +45,8 @@ protected:
     }
 
     headless::HeadlessHost host_;
-    fs::path folder_;
-    std::string path_;
+    files_test::TempFolder folder_;
+    const std::string path_ = (folder_ / "registry.txt").string();
     size_t seen_ = 0;
 };
 
@@ -111,7 +96,7 @@ TEST_F(SettingsStore, OneBadLineCostsOnlyItself) {
     EXPECT_EQ(Messages(), "Some lines of the settings file " + path_ +
                               " could not be read; those settings are back to their first-run "
                               "values. The file as it was is kept as " + path_ + ".damaged.\n");
-    EXPECT_EQ(FileText(path_ + ".damaged"), text);
+    EXPECT_EQ(folder_.ReadText("registry.txt.damaged"), text);
 }
 
 // A file that cannot be read (a pipe, a folder, a file far too long) is never written over:
@@ -121,7 +106,7 @@ TEST_F(SettingsStore, AStoreThatCannotBeReadIsNeverWrittenOver) {
     const auto pipe = [&] { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); };
     const auto folder = [&] { fs::create_directory(path_); };
     const auto huge = [&] {
-        std::ofstream(path_, std::ios::binary) << full;
+        folder_.Write("registry.txt", full);
         fs::resize_file(path_, 4ull << 30);  // sparse
     };
     for (const auto& make : {std::function<void()>(pipe), std::function<void()>(folder),
@@ -145,14 +130,13 @@ TEST_F(SettingsStore, AStoreThatCannotBeReadIsNeverWrittenOver) {
 
 // A settings file that is a link is written through it, and the link stays.
 TEST_F(SettingsStore, ALinkIsWrittenThrough) {
-    fs::create_directory(folder_ / "real");
-    std::ofstream(folder_ / "real" / "settings.txt") << kHeader << "NumberOfDice\t1\t4\n";
+    folder_.Write("real/settings.txt", kHeader + "NumberOfDice\t1\t4\n");
     fs::create_symlink("real/settings.txt", path_);
     Load();
     NumPlayers = 2;
     SaveSettings();
     EXPECT_TRUE(fs::is_symlink(path_));
-    EXPECT_NE(FileText((folder_ / "real" / "settings.txt").string()).find("NumberOfPlayers\t1\t2\n"),
+    EXPECT_NE(folder_.ReadText("real/settings.txt").find("NumberOfPlayers\t1\t2\n"),
               std::string::npos);
 }
 
