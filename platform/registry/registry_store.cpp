@@ -67,6 +67,7 @@ bool Save(const Store& s) {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(s.path).parent_path(), ec);
     const std::string text = SettingsText(s.keys);
+    if (text.size() > kLongestStore) return false;  // it could never be read back
     try {
         vb::ReplaceFileAtomically(
             s.path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});

@@ -1,5 +1,6 @@
 #include "platform/registry/registry_text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace registry {
@@ -81,7 +82,9 @@ bool ParseValueLine(std::string_view line, Key& key) {
     const auto type = TypeNumber(line.substr(tab1 + 1, tab2 - tab1 - 1));
     const auto data = Unescape(line.substr(tab2 + 1));
     if (!name || !type || !data) return false;
-    key.values[Upper(*name)] = {*name, {*type, std::vector<uint8_t>(data->begin(), data->end())}};
+    const size_t kept = std::min(data->size(), kLongestValue);
+    key.values[Upper(*name)] = {*name, {*type, std::vector<uint8_t>(data->begin(),
+                                                                    data->begin() + kept)}};
     return true;
 }
 

@@ -73,6 +73,9 @@ TEST_F(SettingsStore, NamesAreCutToASaneLengthOnACharacterBoundary) {
     EXPECT_EQ(Player1Name, std::string(kLongestSettingText - 1, 'a') + "\xC3\xBC");
     EXPECT_EQ(Player2Name.substr(0, 7), "J\xC3\xBCrgen");
     EXPECT_EQ(Player2Name.size(), kLongestSettingText + 1);  // one letter of two bytes
+    // Any write of the store (a class registered at start) keeps it a file that reads again.
+    ASSERT_TRUE(registry::CreateKey("HKEY_CLASSES_ROOT\\Lumbrix1.HoverCommand"));
+    EXPECT_LT(fs::file_size(path_), 256u * 1024);
 }
 
 // Each bad line costs only itself; the player hears once, and the file as found is kept.
