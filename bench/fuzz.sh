@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
-targets=(top_score_file settings_file bmp_file cursor_file wave_header mp3_frames)
+# Every entry point in tests/fuzz is a target.
+mapfile -t targets < <(cd tests/fuzz && ls ./*.cpp | sed 's|^\./||; s|\.cpp$||')
 if [ $# -gt 1 ]; then targets=("${@:2}"); fi
 
 if command -v clang++ >/dev/null && ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
