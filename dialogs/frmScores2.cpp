@@ -1,6 +1,7 @@
 #include "dialogs/frmScores2.h"
 
 #include "dialogs/dialog_owner.h"
+#include "game/end_game.h"
 #include "game/top_score_file.h"
 #include "platform/files/file_ops.h"
 #include "platform/files/paths.h"
@@ -145,17 +146,13 @@ void frmScores2::LoadScoresTable() {
 
 void frmScores2::ShowResultLine() {
     const int32_t rank = Module1::NewScoreRank;
-    const std::string score = "  Your score of  " + vb::CStr(Module1::LastGameScore);
+    lblScore.setCaption(endgame::ScoreResultLine(rank, Module1::LastGameScore));
     if (rank < 1 || rank > topscores::kTableEntries) {
-        lblScore.setCaption(score + " points was not good enough to get on the  \r\n" +
-                            "   top scores table.");
         PlayJingle("GameOver1.mp3", true);
         return;
     }
     win::mciSendStringA("close song", nullptr, 0, 0);
     LVScores.ListItems(RowKey(rank)).setSelected(true);
-    lblScore.setCaption(score + " points was good enough to get on the \r\n" +
-                        "   top scores table at position #" + vb::CStr(rank) + ".");
     PlayJingle("GameOver2.mp3", false);
 }
 

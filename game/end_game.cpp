@@ -7,6 +7,7 @@
 
 #include "dialogs/frmScores2.h"
 #include "dialogs/frmTheWinerIs.h"
+#include "game/end_game.h"
 #include "game/frmTolvarin.h"
 #include "game/top_score_file.h"
 #include "platform/files/paths.h"
@@ -29,6 +30,11 @@ constexpr uint32_t kFirstGameOverPause = 2000;
 constexpr uint32_t kMarqueeStep = 150;
 
 int32_t CellsOfBoard() { return Module1::NumColumns == 4 ? kFourColumnCells : kOneColumnCells; }
+
+std::string& UnusableTable() {
+    static std::string path;
+    return path;
+}
 
 // The run-time error 53 is the one a player is told about: the table could not be opened.
 void ReportScoreFileError(int number, const std::string& path) {
@@ -55,9 +61,11 @@ void EnterShownBoard(frmTolvarin& f) {
     Module1::NewScoreRecord.Name = topscores::Field(PlayerOfShownBoard(f));
     Module1::NewScoreRecord.Date = topscores::Field(vb::ShortDate(vb::Now()));
     const bool existed = vb::FileExists(path);
+    UnusableTable().clear();
     try {
         Module1::NewScoreRank = topscores::EnterScore(path, Module1::NewScoreRecord);
     } catch (const vb::RuntimeError& error) {
+        UnusableTable() = vb::NativePath(path);
         // A table that did not exist and could not be made is one that was not found.
         ReportScoreFileError(existed ? error.Number() : vb::errFileNotFound, path);
     }
@@ -69,13 +77,14 @@ void ShowModal(frmTolvarin& owner) {
 }
 
 // The result windows; false after the first board of two, when the game goes on. One
-// player always sees the table; with two, it opens only for an entry that made it.
+// player always sees the table; with two, it opens for an entry that made it, and to say
+// that the table could not be used.
 bool ShowResultWindows(frmTolvarin& f) {
     if (Module1::NumPlayers != 2) {
         ShowModal<frmScores2>(f);
         return true;
     }
-    if (Module1::NewScoreRank != -1) ShowModal<frmScores2>(f);
+    if (Module1::NewScoreRank != -1 || !UnusableTable().empty()) ShowModal<frmScores2>(f);
     if (!f.SecondBoardShown()) {
         Module1::Player1Total = f.grandTotal;
         return false;
@@ -94,6 +103,23 @@ void TurnUndoRedoOff(frmTolvarin& f) {
 }
 
 }  // namespace
+
+namespace endgame {
+
+const std::string& UnusableScoreTable() { return UnusableTable(); }
+
+std::string ScoreResultLine(int32_t rank, int32_t score) {
+    const std::string yours = "  Your score of  " + vb::CStr(score);
+    if (!UnusableTable().empty())
+        return yours + " points could not be entered: the top scores table\r\n   " +
+               UnusableTable() + " could not be used.";
+    if (rank < 1 || rank > topscores::kTableEntries)
+        return yours + " points was not good enough to get on the  \r\n   top scores table.";
+    return yours + " points was good enough to get on the \r\n   top scores table at position #" +
+           vb::CStr(rank) + ".";
+}
+
+}  // namespace endgame
 
 // With two players the first player's board is entered first, and the second player's only
 // by the end of the game: until then the second board's last placement can be taken back.

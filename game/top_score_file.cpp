@@ -7,6 +7,7 @@
 #include "platform/files/paths.h"
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/errors.h"
+#include "platform/runtime/strings.h"
 
 namespace topscores {
 
@@ -17,23 +18,13 @@ constexpr size_t kScoreAt = 10;
 constexpr size_t kDateAt = 14;
 constexpr int32_t kTrailer = 1;
 
-// The length of the UTF-8 sequence that starts at @p text[i]; 1 when none starts there.
-size_t SequenceLength(std::string_view text, size_t i) {
-    const auto lead = static_cast<uint8_t>(text[i]);
-    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
-    if (i + length > text.size()) return 1;
-    for (size_t k = 1; k < length; ++k)
-        if ((static_cast<uint8_t>(text[i + k]) & 0xC0) != 0x80) return 1;
-    return length;
-}
-
 // Each character of the UTF-8 @p text as one byte of a single-byte code page whose first 256
 // characters are those of Unicode (ISO 8859-1); "?" for the others. A byte that starts no
 // well-formed sequence stands for itself.
 std::string SingleByte(std::string_view text) {
     std::string out;
     for (size_t i = 0; i < text.size();) {
-        const size_t length = SequenceLength(text, i);
+        const size_t length = std::max<size_t>(1, vb::Utf8SequenceLength(text, i));
         const auto lead = static_cast<uint8_t>(text[i]);
         if (length == 1) {
             out += text[i];
@@ -84,7 +75,7 @@ std::array<char, 10> Field(std::string_view text) {
 
 std::string FieldText(const std::array<char, 10>& field) {
     const auto end = std::find(field.begin(), field.end(), '\0');
-    return std::string(field.begin(), end);
+    return vb::Latin1ToUtf8(std::string(field.begin(), end));
 }
 
 ScoreRecord EmptyEntry() {
@@ -168,23 +159,54 @@ void MakeFolderOf(std::string_view path) {
     } catch (const vb::RuntimeError&) {
     }
 }
+
+// The table's bytes as far as the game uses them: a longer file holds no more entries, and
+// a missing file is an empty table. Any other failure is raised: a table that is there but
+// cannot be read now must not be replaced by a new one.
+std::vector<ScoreRecord> StoredEntries(std::string_view path) {
+    try {
+        return TableEntries(vb::ReadFileStart(path, kFileLength));
+    } catch (const vb::RuntimeError& error) {
+        if (error.Number() != vb::errFileNotFound && error.Number() != vb::errPathNotFound)
+            throw;
+    }
+    return {};
+}
+
+// Whether the table file holds @p bytes: a write that failed after its new file was put in
+// place has entered the score all the same.
+bool Holds(std::string_view path, const std::vector<uint8_t>& bytes) {
+    try {
+        return vb::ReadFileStart(path, kFileLength + 1) == bytes;
+    } catch (const vb::RuntimeError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 // The new table is made whole in memory and then put in place of the old file in one step;
 // then the file gets the hidden attribute, and only that one (a read-only table becomes
-// writable again).
+// writable again). The attribute is a nicety: failing to set it loses nothing.
 int32_t EnterScore(std::string_view path, const ScoreRecord& entry) {
     MakeFolderOf(path);
-    std::vector<ScoreRecord> table;
-    if (vb::FileExists(path)) table = TableEntries(vb::ReadWholeFile(path));
+    std::vector<ScoreRecord> table = StoredEntries(path);
     const int32_t rank = Insert(table, entry);
-    vb::ReplaceFileAtomically(path, FileBytes(table));
-    vb::SetAttr(path, vb::vbHidden);
+    const std::vector<uint8_t> bytes = FileBytes(table);
+    try {
+        vb::ReplaceFileAtomically(path, bytes);
+    } catch (const vb::RuntimeError&) {
+        if (!Holds(path, bytes)) throw;
+    }
+    try {
+        vb::SetAttr(path, vb::vbHidden);
+    } catch (const vb::RuntimeError&) {
+    }
     return rank;
 }
 
 std::vector<ScoreRecord> ReadTable(std::string_view path) {
-    std::vector<ScoreRecord> table = TableEntries(vb::ReadWholeFile(path));
+    std::vector<ScoreRecord> table = TableEntries(vb::ReadFileStart(path, kFileLength));
     table.resize(kTableEntries, EmptyEntry());
     return table;
 }

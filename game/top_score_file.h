@@ -39,12 +39,12 @@ int32_t TableNumber(int32_t numColumns, int32_t diceSetting);
 // The game's path of table @p tableNumber: AppFolder & "scores\scores" & N & ".dat".
 std::string FilePath(int32_t tableNumber);
 
-// @p text as a 10-byte field: each character as one byte (characters beyond the single-byte
-// range as "?"), cut to 10 or padded with blanks.
+// The UTF-8 @p text as a 10-byte field: each character as one ISO 8859-1 byte (characters
+// beyond that range as "?"), cut to 10 or padded with blanks.
 std::array<char, 10> Field(std::string_view text);
 
-// The text of a stored field as the window shows it: its bytes up to the first byte 0,
-// single-byte text like every other caption and name of the program.
+// The text of a stored field as the window shows it: its bytes up to the first byte 0, each
+// the ISO 8859-1 character of its value, in the program's UTF-8.
 std::string FieldText(const std::array<char, 10>& field);
 
 // The entry that fills an unused place.
@@ -79,8 +79,8 @@ std::vector<uint8_t> FileBytes(const std::vector<ScoreRecord>& table);
 int32_t EnterScore(std::string_view path, const ScoreRecord& entry);
 
 // The 20 places of the table file @p path as stored; the places a short file does not hold
-// are empty entries, as the next entry would find them. Raises the run-time error of a
-// failed read.
+// are empty entries, as the next entry would find them, and bytes past the 20 records and
+// the trailer are never read. Raises the run-time error of a failed read.
 std::vector<ScoreRecord> ReadTable(std::string_view path);
 
 }  // namespace topscores

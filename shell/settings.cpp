@@ -4,10 +4,12 @@
 #include <optional>
 #include <vector>
 
+#include "platform/forms/msgbox.h"
 #include "platform/registry/advapi32.h"
 #include "platform/registry/registry_store.h"
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/errors.h"
+#include "platform/runtime/strings.h"
 #include "shell/Module1.h"
 
 namespace Module1 {
@@ -57,8 +59,13 @@ Setting Flag(const char* name, bool& v, const char* firstRun) {
             firstRun};
 }
 
+// A name as the game uses it: UTF-8 (a stray byte read as ISO 8859-1) and no longer than
+// kLongestSettingText characters, whatever the file held.
 Setting Text(const char* name, std::string& v, const char* firstRun) {
-    return {name, Kind::Text, [&v] { return v; }, [&v](const std::string& t) { v = t; },
+    return {name, Kind::Text, [&v] { return v; },
+            [&v](const std::string& t) {
+                v = vb::CutToCharacters(vb::Utf8Text(t), kLongestSettingText);
+            },
             firstRun};
 }
 
@@ -101,10 +108,9 @@ std::string Read(const char* name) {
     return GetRegString(win::HKEY_CURRENT_USER, kSettingsKey, name, "");
 }
 
-// A stored value that is missing or does not convert falls back to its first-run value;
-// a bad settings store never stops the program.
-void ReadOne(const Setting& s) {
-    const std::string text = Read(s.name);
+// A stored value that is missing, does not convert or does not fit falls back to its
+// first-run value; a bad settings store never stops the program.
+void ReadOne(const Setting& s, const std::string& text) {
     const bool missing = text.empty() && s.kind != Kind::Text;
     try {
         if (!missing) return s.set(text);
@@ -125,6 +131,23 @@ void KeepInRange() {
     if (NumColumns != 1 && NumColumns != 4) NumColumns = 4;
     if (MusicVolume < 0) MusicVolume = 0;
     if (MusicVolume > 1000) MusicVolume = 1000;
+}
+
+// The player hears once, at start, that the settings file could not be read (the game then
+// runs on first-run settings and leaves the file alone), or that lines of it were set aside.
+void ReportStoreTrouble() {
+    const std::string file = registry::StorePath();
+    if (registry::StoreUnreadable()) {
+        vb::MsgBox("The settings file " + file +
+                       " could not be read. The game runs on its first-run settings and leaves "
+                       "that file as it is.",
+                   vb::vbExclamation);
+    } else if (!registry::LastDamagedCopy().empty()) {
+        vb::MsgBox("Some lines of the settings file " + file +
+                       " could not be read; those settings are back to their first-run values. "
+                       "The file as it was is kept as " + registry::LastDamagedCopy() + ".",
+                   vb::vbExclamation);
+    }
 }
 
 }  // namespace
@@ -162,12 +185,13 @@ void SaveRegString(intptr_t hKey, const std::string& subKey, const std::string& 
 
 void LoadSettings() {
     const std::string dice = Read("NumberOfDice");
+    ReportStoreTrouble();
     if (dice.empty()) {
         SetFirstRunDefaults();
         return;
     }
-    Find("NumberOfDice").set(dice);
-    for (const char* name : kReadOrder) ReadOne(Find(name));
+    ReadOne(Find("NumberOfDice"), dice);
+    for (const char* name : kReadOrder) ReadOne(Find(name), Read(name));
     KeepInRange();
 }
 

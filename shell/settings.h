@@ -1,6 +1,7 @@
 #pragma once
 // The settings: read from the registry at start, written back whole when they change.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -8,6 +9,8 @@ namespace Module1 {
 
 // Where the settings live, under HKEY_CURRENT_USER.
 inline constexpr const char* kSettingsKey = "Software\\Tolvarin\\Tolvarin2.2";
+// The most characters a name read from the settings keeps: more than any window shows.
+inline constexpr size_t kLongestSettingText = 64;
 
 // The text of REG_SZ value @p valueName of key @p subKey under @p hKey, cut at its first
 // zero character; @p Default when the key or value is missing or of another type.
@@ -17,7 +20,8 @@ std::string GetRegString(intptr_t hKey, const std::string& subKey, const std::st
 void SaveRegString(intptr_t hKey, const std::string& subKey, const std::string& valueName,
                    const std::string& data);
 
-// Fills the settings from the registry, or with the first-run defaults.
+// Fills the settings from the registry, or with the first-run defaults; says once when the
+// settings file could not be read, or lines of it were set aside.
 void LoadSettings();
 // Writes all fifteen settings.
 void SaveSettings();

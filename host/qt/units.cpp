@@ -5,6 +5,7 @@
 
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/colours.h"
+#include "platform/runtime/strings.h"
 
 namespace qthost {
 
@@ -53,7 +54,8 @@ void InstallFontSubstitutes() {
 }
 
 QString ToQString(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string shown = vb::CutToCharacters(vb::Utf8Text(text), kLongestShownText);
+    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
 std::string FromQString(const QString& text) {

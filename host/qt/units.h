@@ -38,7 +38,10 @@ QFont ToQFont(const vb::Font& font);
 // Lets the face names the design uses find the fonts this system has.
 void InstallFontSubstitutes();
 
-// Text of the ANSI code page.
+// The program's text (UTF-8) as Qt shows it. Every title, caption and message reaches Qt
+// through here, cut to kLongestShownText characters: a text read from outside (a player's
+// name) must not reach the window system at any length.
+inline constexpr size_t kLongestShownText = 1024;
 QString ToQString(const std::string& text);
 // The player's text in the ANSI code page; a character it lacks becomes "?".
 std::string FromQString(const QString& text);

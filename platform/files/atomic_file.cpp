@@ -1,10 +1,13 @@
 #include "platform/files/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -22,6 +25,8 @@ namespace {
 
 constexpr mode_t kNewFileMode = 0644;
 constexpr size_t kReadChunk = 4096;
+constexpr int kMostLinks = 40;             // as the system follows at most
+constexpr size_t kTemporarySuffix = 7;     // ".XXXXXX"
 
 std::function<int(ReplaceStep)>& FailureHook() {
     static std::function<int(ReplaceStep)> hook;
@@ -51,12 +56,12 @@ int WriteAll(int descriptor, std::span<const uint8_t> bytes) {
     return 0;
 }
 
-// Reads to the end of the file into @p bytes, which start as large as the file was; 0 when
-// that worked, else the errno value of the failure.
-int ReadAll(int descriptor, std::vector<uint8_t>& bytes) {
+// Reads to the end of the file, or to @p limit bytes, into @p bytes, which start as large as
+// the file was; 0 when that worked, else the errno value of the failure.
+int ReadAll(int descriptor, std::vector<uint8_t>& bytes, size_t limit) {
     size_t done = 0;
-    while (true) {
-        if (done == bytes.size()) bytes.resize(done + kReadChunk);
+    while (done < limit) {
+        if (done == bytes.size()) bytes.resize(std::min(limit, done + kReadChunk));
         const ssize_t got = ::read(descriptor, bytes.data() + done, bytes.size() - done);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return errno;
@@ -73,6 +78,35 @@ mode_t ModeToKeep(const fs::path& target) {
     return kNewFileMode;
 }
 
+// The file a write of @p path replaces: the end of its chain of symbolic links.
+fs::path FollowLinks(fs::path path) {
+    for (int hops = 0; hops < kMostLinks; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        const fs::path link = fs::read_symlink(path, error);
+        if (error) RaiseFileError(error.value(), path);
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    RaiseFileError(ELOOP, path);
+}
+
+// Removes the temporary files of @p target that a killed write left in @p folder. A live
+// writer holds a lock on its own, so it is never taken away from under it.
+void RemoveStaleTemporaries(const fs::path& folder, const fs::path& target) {
+    const std::string prefix = "." + target.filename().string() + ".";
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + kTemporarySuffix - 1 || !name.starts_with(prefix))
+            continue;
+        const int descriptor =
+            ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (descriptor < 0) continue;
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) ::unlink(it->path().c_str());
+        ::close(descriptor);
+    }
+}
+
 int FlushFolder(const fs::path& folder) {
     if (const int injected = Injected(ReplaceStep::FlushFolder)) return injected;
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -86,13 +120,15 @@ int FlushFolder(const fs::path& folder) {
 // The new contents beside the file they replace; removed again unless renamed into place.
 class TemporaryFile {
   public:
-    explicit TemporaryFile(fs::path target) : target_(std::move(target)) {
+    explicit TemporaryFile(fs::path target) : target_(FollowLinks(std::move(target))) {
         std::string pattern = (Folder() / ("." + target_.filename().string() + ".XXXXXX"));
         int error = Injected(ReplaceStep::CreateTemporary);
         if (error == 0) {
+            RemoveStaleTemporaries(Folder(), target_);
             descriptor_ = ::mkostemp(pattern.data(), O_CLOEXEC);
             if (descriptor_ < 0) error = errno;
         }
+        if (descriptor_ >= 0) ::flock(descriptor_, LOCK_EX);
         if (error != 0) RaiseFileError(error, target_);
         path_ = pattern;
     }
@@ -153,21 +189,63 @@ void ReplaceFileAtomically(std::string_view path, std::span<const uint8_t> bytes
     file.RenameIntoPlace();
 }
 
-std::vector<uint8_t> ReadWholeFile(std::string_view path) {
-    const std::string readable = ReadablePath(path);
-    const int descriptor = ::open(readable.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) RaiseFileError(errno, readable);
+namespace {
+
+// Opens @p path for reading without waiting on a pipe or a device; its size in @p size. 0 or
+// the errno value of the failure (EISDIR for anything but a regular file).
+int OpenRegular(const std::string& path, int& descriptor, off_t& size) {
+    descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return errno;
     struct stat info {};
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(descriptor);
-        Raise(errPathFileAccess);
+    const int error = ::fstat(descriptor, &info) != 0 ? errno
+                      : S_ISREG(info.st_mode)        ? 0
+                                                     : EISDIR;
+    size = info.st_size;
+    if (error != 0) ::close(descriptor);
+    return error;
+}
+
+std::vector<uint8_t> ReadStart(std::string_view path, size_t limit) {
+    const std::string readable = ReadablePath(path);
+    int descriptor = -1;
+    off_t size = 0;
+    if (const int error = OpenRegular(readable, descriptor, size)) {
+        if (error == EISDIR) Raise(errPathFileAccess);
+        RaiseFileError(error, readable);
     }
-    std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size));
+    std::vector<uint8_t> bytes(std::min(limit, static_cast<size_t>(size)));
     int error = ReadHook() ? ReadHook()() : 0;
-    if (error == 0) error = ReadAll(descriptor, bytes);
+    if (error == 0) error = ReadAll(descriptor, bytes, limit);
     ::close(descriptor);
     if (error != 0) RaiseFileError(error, readable);
     return bytes;
+}
+
+}  // namespace
+
+std::vector<uint8_t> ReadWholeFile(std::string_view path) { return ReadStart(path, SIZE_MAX); }
+
+std::vector<uint8_t> ReadFileStart(std::string_view path, size_t limit) {
+    return ReadStart(path, limit);
+}
+
+ReadOutcome ReadRegularFile(const std::string& path, size_t limit, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    int descriptor = -1;
+    off_t size = 0;
+    if (const int error = OpenRegular(path, descriptor, size))
+        return error == ENOENT ? ReadOutcome::Missing : ReadOutcome::Unreadable;
+    if (static_cast<uint64_t>(size) > limit) {
+        ::close(descriptor);
+        return ReadOutcome::Unreadable;
+    }
+    // One byte more than allowed tells a file that grew past the limit.
+    bytes.resize(std::min(limit + 1, static_cast<size_t>(size)));
+    const int error = ReadAll(descriptor, bytes, limit + 1);
+    ::close(descriptor);
+    if (error == 0 && bytes.size() <= limit) return ReadOutcome::Read;
+    bytes.clear();
+    return ReadOutcome::Unreadable;
 }
 
 }  // namespace vb

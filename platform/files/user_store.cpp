@@ -8,6 +8,7 @@
 
 #include "platform/files/paths.h"
 #include "platform/runtime/app.h"
+#include "platform/runtime/errors.h"
 
 namespace vb {
 
@@ -44,6 +45,20 @@ bool CanWriteIn(const fs::path& folder) {
     return fs::create_directories(folder, error) && !error;
 }
 
+// Makes the per-user copy of @p native at @p place. A file of the program folder that is
+// there but cannot be read now must not be hidden by a new one: that raises 75.
+void CopyIntoStore(const fs::path& native, const fs::path& place) {
+    std::error_code error;
+    const fs::file_status status = fs::status(native, error);
+    if (status.type() == fs::file_type::not_found) return;
+    if (error || !fs::is_regular_file(status)) Raise(errPathFileAccess);
+    fs::create_directories(place.parent_path(), error);
+    if (!fs::copy_file(native, place, error) || error) {
+        fs::remove(place, error);
+        Raise(errPathFileAccess);
+    }
+}
+
 }  // namespace
 
 fs::path UserStoreFolder() {
@@ -64,7 +79,7 @@ std::string WritablePath(std::string_view path) {
         return native.string();
     }
     fs::create_directories(place.parent_path(), error);
-    if (fs::is_regular_file(native, error)) fs::copy_file(native, place, error);
+    CopyIntoStore(native, place);
     return place.string();
 }
 

@@ -23,7 +23,8 @@ std::filesystem::path UserStoreFolder();
 ///   written or created (missing folders are created here);
 /// - otherwise its place in the per-user store, whose folders are created here; an
 ///   existing file of the program folder is first copied there, so that a record file
-///   keeps its contents.
+///   keeps its contents. Raises 75 when that file is there but cannot be copied now: a new
+///   file in the store would hide it for good.
 std::string WritablePath(std::string_view path);
 
 /// Where a read of the game's @p path goes: its per-user copy when one exists, else the

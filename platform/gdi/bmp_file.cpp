@@ -57,9 +57,11 @@ std::optional<Layout> ReadLayout(std::span<const uint8_t> b) {
     if (info < kInfoHeader || kFileHeader + info > b.size()) return {};
     Layout l;
     l.width = static_cast<int32_t>(U32(b, 18));
-    const auto height = static_cast<int32_t>(U32(b, 22));
+    // Negated in 64 bits: the most negative height has no 32-bit opposite.
+    const auto height = int64_t{static_cast<int32_t>(U32(b, 22))};
     l.topDown = height < 0;
-    l.height = l.topDown ? -height : height;
+    if (height == 0 || height < -kMaxSide || height > kMaxSide) return {};
+    l.height = static_cast<int32_t>(l.topDown ? -height : height);
     l.bits = U16(b, 28);
     const uint32_t compression = U32(b, 30);
     if (l.width <= 0 || l.height <= 0 || l.width > kMaxSide || l.height > kMaxSide) return {};

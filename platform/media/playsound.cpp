@@ -1,5 +1,7 @@
 #include "platform/media/playsound.h"
 
+#include <algorithm>
+
 #include "platform/files/user_store.h"
 #include "platform/forms/host.h"
 #include "platform/media/audio_backend.h"
@@ -23,7 +25,7 @@ int32_t PlaySoundA(const char* path, intptr_t /*module*/, uint32_t flags) {
     if (!path) return 0;
     const auto length = media::CurrentAudioBackend().playEffect(vb::ReadablePath(path));
     if (!length) return 0;
-    if ((flags & SND_ASYNC) == 0 && vb::HasHost()) Sleep(*length);
+    if ((flags & SND_ASYNC) == 0 && vb::HasHost()) Sleep(std::min(*length, kLongestSyncSoundMs));
     return 1;
 }
 

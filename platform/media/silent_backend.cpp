@@ -9,8 +9,7 @@ int64_t SilentBackend::Now() { return vb::HasHost() ? vb::CurrentHost().nowMs() 
 
 std::optional<uint32_t> SilentBackend::playEffect(const std::string& file) {
     effect_.clear();
-    const auto bytes = ReadSoundFile(file);
-    const auto length = bytes ? WaveLengthMs(*bytes) : std::nullopt;
+    const auto length = SoundFileLengthMs(file, true);
     if (!length) return std::nullopt;
     effect_ = file;
     effectEndsAt_ = Now() + *length;
@@ -22,9 +21,7 @@ std::string SilentBackend::playingEffect() const {
 }
 
 bool SilentBackend::openSong(const std::string& alias, const std::string& file) {
-    const auto bytes = ReadSoundFile(file);
-    if (!bytes) return false;
-    const auto length = IsWaveFile(*bytes) ? WaveLengthMs(*bytes) : Mp3LengthMs(*bytes);
+    const auto length = SoundFileLengthMs(file, false);
     if (!length) return false;
     songs_.insert_or_assign(alias, Song{SongClock(*length)});
     return true;

@@ -9,8 +9,11 @@
 ///     [HKEY_CURRENT_USER\Software\Tolvarin\Tolvarin2.2]
 ///     NumberOfDice<TAB>1<TAB>5
 ///
-/// A file that cannot be read as this format is kept aside under another name and read as
-/// empty; it never stops the program.
+/// The file is read line by line: a line that cannot be read is left out, and a copy of the
+/// file as it was found is kept aside under another name. A file that is there but cannot
+/// be read at all (no permission, not a regular file, longer than any settings file) is
+/// never written over: the store then lives in memory for the run. Neither stops the
+/// program.
 
 #include <cstdint>
 #include <map>
@@ -28,7 +31,7 @@ struct Value {
 };
 
 /// Where the settings file lives: $XDG_CONFIG_HOME/tolvarin/registry.txt, with
-/// ~/.config standing in for an unset $XDG_CONFIG_HOME.
+/// ~/.config standing in for an unset or relative $XDG_CONFIG_HOME.
 std::string DefaultStorePath();
 
 /// Uses @p path as the settings file from now on; its contents are read at the next use.
@@ -67,7 +70,12 @@ private:
     bool open_ = true;
 };
 
-/// The name the damaged file was kept under the last time one was found, or "".
+/// The name under which the file was kept aside when it was read with lines that could not
+/// be read, or "".
 const std::string& LastDamagedCopy();
+
+/// Whether the settings file is there but could not be read: the store then starts empty,
+/// takes changes for this run only and never writes the file.
+bool StoreUnreadable();
 
 }  // namespace registry

@@ -8,13 +8,16 @@
 
 namespace vb {
 
-/// The lock file of the current user: "tolvarin.lock" in $XDG_RUNTIME_DIR when that is
-/// set, else "/tmp/tolvarin-<uid>.lock".
+/// The lock file of the current user: ".cache/tolvarin/instance.lock" in the home folder
+/// the user database gives (the folders are made, open to the user alone). It depends on
+/// no environment variable, so every start by one user finds the same file, and it lies
+/// where no other user can make it. Empty when the user has no home folder.
 std::string InstanceLockPath();
 
 class InstanceLock {
 public:
-    /// Takes the lock on @p path, creating the file when it is missing.
+    /// Takes the lock on @p path, creating the file when it is missing; an empty path or
+    /// a symbolic link takes nothing.
     explicit InstanceLock(const std::string& path);
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;

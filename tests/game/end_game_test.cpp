@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <string>
 
 #include "dialogs/frmScores2.h"
@@ -12,6 +13,7 @@
 #include "game/support/tolvarin_fixture.h"
 #include "game/temp_app_folder.h"
 #include "platform/files/atomic_file.h"
+#include "platform/files/paths.h"
 #include "platform/forms/msgbox.h"
 #include "platform/media/mci.h"
 #include "platform/media/playsound.h"
@@ -262,7 +264,7 @@ TEST_F(EndGameTest, ATableThatCannotBeMadeIsReportedAndTheGameEndsAllTheSame) {
               "playlist off, intro on\n"
               "panel 2 \"\"\n");
     EXPECT_EQ(scoresSeen.substr(0, scoresSeen.find('\n')),
-              "  Your score of  250 points was not good enough to get on the  \r");
+              "  Your score of  250 points could not be entered: the top scores table\r");
 }
 
 TEST_F(EndGameTest, AWriteThatFailsKeepsTheOldTableAndSaysNothing) {
@@ -276,8 +278,41 @@ TEST_F(EndGameTest, AWriteThatFailsKeepsTheOldTableAndSaysNothing) {
     EXPECT_EQ(folder.Read(kTable1), before);
     EXPECT_EQ(host.messageBoxes().size(), 0u);
     EXPECT_EQ(Module1::NewScoreRank, -1);
+    EXPECT_EQ(scoresSeen.substr(0, scoresSeen.find("\n1 ")),
+              "  Your score of  300 points could not be entered: the top scores table\r\n   " +
+                  vb::NativePath(Module1::AppFolder + "scores\\scores1.dat") +
+                  " could not be used.");
     EXPECT_TRUE(form.gameOver);
     EXPECT_TRUE(form.tmrGameOver.Enabled());
+}
+
+// A failure after the new table is in place (flushing its folder) has entered the score:
+// the window says where, not that it was not good enough.
+TEST_F(EndGameTest, AnEntryWrittenBeforeAFailureIsReportedAsWritten) {
+    folder.Write(kTable1, TableFileOf({{"Old", 290, "1/1/2026"}}));
+    vb::SetReplaceFailureHook(
+        [](vb::ReplaceStep s) { return s == vb::ReplaceStep::FlushFolder ? EIO : 0; });
+    FullBoard(300);
+    ExpectScoresWindow();
+    form.EndGame();
+    EXPECT_EQ(Module1::NewScoreRank, 1);
+    EXPECT_EQ(FileText(folder.Read(kTable1)).substr(0, 6), " 1 |Pl");
+    EXPECT_EQ(scoresSeen.substr(0, scoresSeen.find('\r')),
+              "  Your score of  300 points was good enough to get on the ");
+}
+
+// A table that is there but cannot be read now (here a link that leads round in a circle)
+// is reported, never replaced by a new table of one entry.
+TEST_F(EndGameTest, ATableThatCannotBeReadIsNeverReplaced) {
+    folder.Write("scores/keep", std::vector<uint8_t>{'x'});
+    std::filesystem::create_symlink("scores1.dat", folder.Path() / kTable1);
+    FullBoard(300);
+    host.answerMsgBox(vb::vbOK);
+    ExpectScoresWindow();
+    form.EndGame();
+    EXPECT_EQ(Module1::NewScoreRank, -1);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.Path() / kTable1));
+    EXPECT_NE(scoresSeen.find("could not be used"), std::string::npos) << scoresSeen;
 }
 
 TEST_F(EndGameTest, TheTablesFollowTheLayoutAndTheDice) {

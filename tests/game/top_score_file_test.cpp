@@ -86,10 +86,10 @@ TEST(TopScoreRecords, TextFieldsAreTenSingleBytes) {
         const auto field = topscores::Field(c.text);
         EXPECT_EQ(std::string(field.begin(), field.end()), c.want);
     }
-    // A stored field reads back as the single bytes it holds, the text the window shows
-    // for the player's name everywhere else.
-    EXPECT_EQ(topscores::FieldText(topscores::Field("Zo\xC3\xAB")), "Zo\xEB       ");
-    EXPECT_EQ(topscores::FieldText(topscores::Field("Zo\xEB")), "Zo\xEB       ");
+    // A stored field reads back in the program's UTF-8, the text the window shows for the
+    // player's name everywhere else.
+    EXPECT_EQ(topscores::FieldText(topscores::Field("Zo\xC3\xAB")), "Zo\xC3\xAB       ");
+    EXPECT_EQ(topscores::FieldText(topscores::Field("J\xC3\xBCrgen-Wolf")), "J\xC3\xBCrgen-Wol");
     EXPECT_EQ(topscores::FieldText(topscores::EmptyEntry().Name), "");
 }
 
@@ -205,6 +205,17 @@ TEST_F(TopScoreFileTest, AFailedWriteLeavesTheOldTableWhole) {
         vb::SetReplaceFailureHook({});
         EXPECT_EQ(folder.Read(kTable1), before);
     }
+}
+
+// A table of gigabytes (sparse here) is read no further than its 20 records and trailer,
+// by the window and by the end of a game alike.
+TEST_F(TopScoreFileTest, AHugeFileIsReadOnlyAsFarAsTheTable) {
+    folder.Write(kTable1, TableFileOf({{"Ann", 250, "1/1/2026"}}));
+    fs::resize_file(folder / kTable1, 8ull << 30);
+    const auto table = topscores::ReadTable(topscores::FilePath(1));
+    EXPECT_EQ(table[0].Score, 250);
+    EXPECT_EQ(Enter("Bob", 300).rank, 1);
+    EXPECT_EQ(fs::file_size(folder / kTable1), topscores::kFileLength);
 }
 
 TEST_F(TopScoreFileTest, TheWindowReadsTwentyPlacesTheMissingOnesEmpty) {

@@ -108,3 +108,20 @@ TEST_F(HostTest, AHandOverButtonKeepsItsCaptionOnOneLine) {
 }
 
 }  // namespace
+
+namespace {
+
+// A name from the settings reaches the title, the status bar and the buttons as the letters
+// it is, and a text of megabytes reaches the window system cut to a length it takes.
+TEST_F(HostTest, TitlesAndCaptionsAreUtf8AndCappedOnTheirWayToQt) {
+    form.setCaption("Tolvarin - J\xC3\xBCrgen");
+    form.StatusBar1.Panels(1).setText("J\xC3\xBCrgen");
+    EXPECT_EQ(window().windowTitle(), QString::fromUtf8("Tolvarin - J\u00FCrgen"));
+    EXPECT_EQ(qthost::ToQString("J\xFCrgen"), QString::fromUtf8("J\u00FCrgen"));  // not UTF-8
+    form.setCaption(std::string(3'000'000, 'x') + "\xC3\xBC");
+    EXPECT_EQ(window().windowTitle().size(), static_cast<qsizetype>(qthost::kLongestShownText));
+    const std::string cutInside = std::string(qthost::kLongestShownText - 1, 'x') + "\xC3\xBC!";
+    EXPECT_EQ(qthost::ToQString(cutInside).back(), QChar(0x00FC));
+}
+
+}  // namespace

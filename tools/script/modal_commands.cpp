@@ -108,7 +108,7 @@ void ScriptRunner::ModalTab(vb::Form& form, const Args& args) {
         return;
     }
     out_ << form.Name() << ": tab " << args.words[0] << " " << args.words[1] << "\n";
-    driver_.Host().clickTab(tabs, static_cast<int16_t>(Number(args.words[1])));
+    driver_.Host().clickTab(tabs, Integer(args.words[1]));
 }
 
 // Ctrl+Tab and the tabs' access keys change the tab without any mouse event.
@@ -120,7 +120,7 @@ void ScriptRunner::ModalTabKey(vb::Form& form, const Args& args) {
         return;
     }
     out_ << form.Name() << ": tabkey " << args.words[0] << " " << args.words[1] << "\n";
-    tabs.setTab(static_cast<int16_t>(Number(args.words[1])));
+    tabs.setTab(Integer(args.words[1]));
 }
 
 // The player selects the whole text and types over it.

@@ -20,6 +20,12 @@ int Number(const std::string& word) {
     return n;
 }
 
+int16_t Integer(const std::string& word) {
+    const int n = Number(word);
+    if (n < INT16_MIN || n > INT16_MAX) throw ScriptError(word + " is out of range");
+    return static_cast<int16_t>(n);
+}
+
 bool IsNumber(const std::string& text) {
     if (text.empty()) return false;
     for (size_t i = 0; i < text.size(); ++i)
@@ -46,8 +52,8 @@ std::pair<ControlRef, std::string> SplitReference(const std::string& reference) 
 }
 
 vb::Control& FindControl(vb::Form& form, const ControlRef& ref) {
-    const int index = ref.index.empty() ? -1 : Number(ref.index);
-    vb::Control* c = form.FindControl(ref.name, static_cast<int16_t>(index));
+    const int16_t index = ref.index.empty() ? int16_t{-1} : Integer(ref.index);
+    vb::Control* c = form.FindControl(ref.name, index);
     if (!c) throw ScriptError(form.Name() + " has no control " + ref.Written());
     return *c;
 }
@@ -55,7 +61,7 @@ vb::Control& FindControl(vb::Form& form, const ControlRef& ref) {
 namespace {
 
 std::string RowText(vb::ListView& list, const std::string& index) {
-    vb::ListItem& row = IsNumber(index) ? list.ListItems(Number(index)) : list.ListItems(index);
+    vb::ListItem& row = IsNumber(index) ? list.ListItems(Integer(index)) : list.ListItems(index);
     std::string text = row.Text();
     for (int16_t column = 1; column < static_cast<int16_t>(list.Columns().size()); ++column)
         text += "|" + row.SubItems(column);

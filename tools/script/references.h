@@ -3,6 +3,7 @@
 // (an index that is no number is a key, "tbUndo"), and NAME[(INDEX)][.PROPERTY] for what
 // it prints.
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -12,6 +13,9 @@ namespace script {
 
 // @p word as a whole decimal number; throws ScriptError otherwise.
 int Number(const std::string& word);
+// @p word as a number the program takes as a 16-bit Integer (a control index, a tab, a key
+// code, an answer); throws ScriptError otherwise.
+int16_t Integer(const std::string& word);
 // Whether @p text is a decimal number, with a leading "-" allowed.
 bool IsNumber(const std::string& text);
 

@@ -28,9 +28,9 @@ using Args = ScriptRunner::Args;
 constexpr const char* kCounterProperty = "Counter";
 
 // A number, or one of @p names.
-int NumberOrName(const std::string& word, const std::map<std::string, int>& names) {
+int16_t IntegerOrName(const std::string& word, const std::map<std::string, int16_t>& names) {
     if (auto it = names.find(word); it != names.end()) return it->second;
-    return Number(word);
+    return Integer(word);
 }
 
 // "3 3 5 6 1" or "33561".
@@ -90,8 +90,8 @@ void ScriptRunner::Click(const Args& args) {
 
 void ScriptRunner::Key(const Args& args) {
     Expect(args, 1, 7, "key CODE [FACES...]");
-    const int code = NumberOrName(args.words[0], {{"Enter", 13}, {"Space", 32}});
-    driver_.Key(static_cast<int16_t>(code), Faces({args.words.begin() + 1, args.words.end()}));
+    const int16_t code = IntegerOrName(args.words[0], {{"Enter", 13}, {"Space", 32}});
+    driver_.Key(code, Faces({args.words.begin() + 1, args.words.end()}));
 }
 
 void ScriptRunner::Advance(const Args& args) {
@@ -103,10 +103,10 @@ void ScriptRunner::Advance(const Args& args) {
 
 void ScriptRunner::MsgBox(const Args& args) {
     Expect(args, 1, 1, "msgbox ANSWER");
-    const int answer = NumberOrName(args.words[0], {{"OK", 1}, {"Cancel", 2}, {"Abort", 3},
+    const int16_t answer = IntegerOrName(args.words[0], {{"OK", 1}, {"Cancel", 2}, {"Abort", 3},
                                                     {"Retry", 4}, {"Ignore", 5}, {"Yes", 6},
                                                     {"No", 7}});
-    driver_.Host().answerMsgBox(static_cast<int16_t>(answer));
+    driver_.Host().answerMsgBox(answer);
 }
 
 // The click runs inside the modal window's own loop, after the window's controls named
@@ -157,11 +157,11 @@ std::string ScriptRunner::PrintedValue(const std::string& reference) {
     frmTolvarin& form = driver_.Form();
     if (ref.name == form.Name() && ref.index.empty()) return FormProperty(form, property);
     if (ref.name == form.StatusBar1.Name() && !ref.index.empty())
-        return PanelProperty(form.StatusBar1.Panels(static_cast<int16_t>(Number(ref.index))),
+        return PanelProperty(form.StatusBar1.Panels(Integer(ref.index)),
                              property);
     if (ref.name == form.Toolbar2.Name() && !ref.index.empty()) {
         vb::ToolbarButton& button =
-            IsNumber(ref.index) ? form.Toolbar2.Buttons(static_cast<int16_t>(Number(ref.index)))
+            IsNumber(ref.index) ? form.Toolbar2.Buttons(Integer(ref.index))
                                 : form.Toolbar2.Buttons(ref.index);
         return ToolbarButtonProperty(button, property);
     }

@@ -1,6 +1,9 @@
 #include "platform/files/atomic_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -28,6 +31,31 @@ TEST_F(AtomicFileTest, CreatesANewFile) {
     EXPECT_EQ(folder.ReadText("scores1.dat"), "new table");
     EXPECT_EQ(fs::status(folder / "scores1.dat").permissions(), fs::perms(0644));
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"scores1.dat"});
+}
+
+// A write killed half-way leaves its temporary file; the next write removes it, but never
+// one a live writer still holds.
+TEST_F(AtomicFileTest, StaleTemporaryFilesGoAtTheNextWrite) {
+    folder.Write(".scores1.dat.a1B2c3", "left by a killed write");
+    folder.Write(".scores1.dat.Zz9Zz9", "being written");
+    folder.Write(".scores2.dat.a1B2c3", "another file's");
+    const int live = ::open(PathOf(".scores1.dat.Zz9Zz9").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    vb::ReplaceFileAtomically(PathOf("scores1.dat"), Bytes("new table"));
+    ::close(live);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{".scores1.dat.Zz9Zz9",
+                                                        ".scores2.dat.a1B2c3", "scores1.dat"}));
+}
+
+// A file that is a symbolic link: its target gets the new contents, and the link stays.
+TEST_F(AtomicFileTest, ALinkIsWrittenThroughToItsTarget) {
+    folder.Write("elsewhere/scores1.dat", "old table");
+    fs::create_directory(folder / "scores");
+    fs::create_symlink("../elsewhere/scores1.dat", folder / "scores" / "scores1.dat");
+    vb::ReplaceFileAtomically(PathOf("scores/scores1.dat"), Bytes("new table"));
+    EXPECT_TRUE(fs::is_symlink(folder / "scores" / "scores1.dat"));
+    EXPECT_EQ(folder.ReadText("elsewhere/scores1.dat"), "new table");
+    EXPECT_EQ(folder.Names("elsewhere"), std::vector<std::string>{"scores1.dat"});
 }
 
 TEST_F(AtomicFileTest, ReplacesTheOldFileAndKeepsItsPermissions) {

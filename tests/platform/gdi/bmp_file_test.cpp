@@ -154,6 +154,7 @@ TEST(ReadBmp, RefusesWhatIsNotABmpOrEndsTooSoon) {
         {"pixels past the end", farOffset},
         {"zero width", changed([](Bmp& b) { b.width = 0; })},
         {"zero height", changed([](Bmp& b) { b.height = 0; })},
+        {"the most negative height", changed([](Bmp& b) { b.height = INT32_MIN; })},
         {"16 bits", changed([](Bmp& b) { b.bits = 16; })},
         {"run-length compressed", changed([](Bmp& b) { b.compression = 1; })},
         {"bit fields on 24 bits", changed([](Bmp& b) { b.compression = 3; })},

@@ -56,6 +56,13 @@ TEST_F(PlaySound, ASynchronousEffectHoldsTheClockForItsLength) {
     EXPECT_EQ(backend_.playingEffect(), "");
 }
 
+// A sound of one sample a second lasts a day: the window waits no longer than the cap.
+TEST_F(PlaySound, ASynchronousEffectNeverHoldsTheClockPastTheCap) {
+    folder_.Write("TLWAVS/slow.WAV", MakeWave({1, 1, 16}, 86400));
+    EXPECT_EQ(win::PlaySoundA(Game("slow.WAV").c_str(), 0, kSync), 1);
+    EXPECT_EQ(host_.nowMs(), win::kLongestSyncSoundMs);
+}
+
 TEST_F(PlaySound, ANewEffectStopsTheOneBefore) {
     win::PlaySoundA(Game("score.WAV").c_str(), 0, kAsync);
     host_.advance(100);

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/files/temp_folder.h"
 #include "platform/media/sound_files.h"
 
 namespace {
@@ -36,6 +39,11 @@ std::vector<LengthCase> WaveCases() {
     const WaveFormat mono16{22050, 1, 16};
     auto noByteRate = MakeWave(mono16, 100);
     std::fill(noByteRate.begin() + 28, noByteRate.begin() + 32, 0);
+    auto tinyByteRate = MakeWave(mono16, 22050);  // would claim six hours
+    tinyByteRate[28] = 2;
+    std::fill(tinyByteRate.begin() + 29, tinyByteRate.begin() + 32, 0);
+    auto noSampleRate = MakeWave(mono16, 100);
+    std::fill(noSampleRate.begin() + 24, noSampleRate.begin() + 28, 0);
     return {
         {"8-bit mono", MakeWave(mono8, 11025), 500},
         {"16-bit stereo", MakeWave({44100, 2, 16}, 44100), 1000},
@@ -43,7 +51,9 @@ std::vector<LengthCase> WaveCases() {
         {"an odd chunk before the data", MakeWave(mono16, 11025, "abc"), 500},
         {"data cut short: the bytes present count", Cut(MakeWave(mono16, 22050), 22050), 500},
         {"no data chunk", Cut(MakeWave(mono16, 0), 8), std::nullopt},
-        {"byte rate 0", noByteRate, std::nullopt},
+        {"the byte-rate field is not believed: 0", noByteRate, 4},
+        {"the byte-rate field is not believed: 2", tinyByteRate, 1000},
+        {"sample rate 0", noSampleRate, std::nullopt},
         {"another RIFF form",
          Bytes(std::string("RIFF\x04\x00\x00\x00"
                            "AVI ",
@@ -54,7 +64,7 @@ std::vector<LengthCase> WaveCases() {
     };
 }
 
-TEST(WaveLengthMs, ReadsTheDataChunkOverTheByteRate) {
+TEST(WaveLengthMs, ReadsTheDataChunkOverTheSampleRateAndSampleSize) {
     for (const auto& c : WaveCases()) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(media::WaveLengthMs(c.bytes), c.want);
@@ -102,6 +112,23 @@ TEST(Mp3LengthMs, AddsUpTheFrames) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(media::Mp3LengthMs(c.bytes), c.want);
     }
+}
+
+// The playlist tries its song at every tick: each version of a file is read once, and an
+// unplayable one is not scanned again until it changes.
+TEST(SoundFileLengthMs, ReadsEachVersionOfAFileOnce) {
+    namespace fs = std::filesystem;
+    files_test::TempFolder folder;
+    const auto song = MakeMp3(kMpeg1L3At48k, 125);
+    const std::string path = folder.Write("song.mp3", song).string();
+    EXPECT_EQ(media::SoundFileLengthMs(path, false), 3000u);
+    EXPECT_EQ(media::SoundFileLengthMs(path, true), std::nullopt);  // no wave file
+    const auto written = fs::last_write_time(path);
+    folder.Write("song.mp3", std::vector<uint8_t>(song.size(), 0));
+    fs::last_write_time(path, written);
+    EXPECT_EQ(media::SoundFileLengthMs(path, false), 3000u);  // this version was read
+    fs::last_write_time(path, written + std::chrono::seconds(1));
+    EXPECT_EQ(media::SoundFileLengthMs(path, false), std::nullopt);
 }
 
 }  // namespace

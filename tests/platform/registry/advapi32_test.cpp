@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "platform/files/atomic_file.h"
 #include "platform/registry/registry_store.h"
 
 namespace {
@@ -127,10 +129,10 @@ TEST_F(Registry, ADamagedFileIsKeptAsideAndReadAsEmpty) {
 }
 
 TEST_F(Registry, AFailedWriteKeepsNothingAndReportsIt) {
-    fs::create_directories(fs::path(registry::StorePath()).parent_path());
-    fs::create_directory(registry::StorePath());  // a folder where the file should be
+    vb::SetReplaceFailureHook([](vb::ReplaceStep) { return ENOSPC; });
     HKEY key = 0;
     EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key), ERROR_ACCESS_DENIED);
+    vb::SetReplaceFailureHook({});
     EXPECT_EQ(key, 0);
     EXPECT_FALSE(registry::KeyExists(std::string("HKEY_CURRENT_USER\\") + kKey));
 }
@@ -181,6 +183,22 @@ TEST_F(Registry, ABatchWritesOnceAndTakesEverythingBackWhenTheWriteFails) {
     fs::create_directory(file);  // a folder where the file should be
     EXPECT_FALSE(failing.Commit());
     EXPECT_FALSE(registry::KeyExists(key));
+}
+
+}  // namespace
+
+namespace {
+
+// A relative $XDG_CONFIG_HOME is ignored, as the XDG rules say: the settings would move
+// with the folder the program is started from.
+TEST(RegistryStorePath, ARelativeConfigHomeIsIgnored) {
+    const std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : ".";
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    EXPECT_EQ(registry::DefaultStorePath(), home + "/.config/tolvarin/registry.txt");
+    ::setenv("XDG_CONFIG_HOME", "/abs/config", 1);
+    EXPECT_EQ(registry::DefaultStorePath(), "/abs/config/tolvarin/registry.txt");
+    ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/runtime/instance_lock.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -74,18 +75,26 @@ private:
     std::optional<std::string> old_;
 };
 
-TEST(InstanceLockPath, IsPerUserInTheRuntimeFolderOrInTmp) {
+// Two starts, one with a runtime folder in its environment and one without, must find the
+// same lock; and it lies in a folder no other user can make or write.
+TEST(InstanceLockPath, IsTheSameInEveryEnvironmentAndTheUsersAlone) {
+    std::string withRuntime, without;
     {
-        const ScopedEnv env("XDG_RUNTIME_DIR", "/run/user/1234");
-        EXPECT_EQ(vb::InstanceLockPath(), "/run/user/1234/tolvarin.lock");
+        const ScopedEnv env("XDG_RUNTIME_DIR", "/tmp");
+        withRuntime = vb::InstanceLockPath();
     }
-    const std::string inTmp = "/tmp/tolvarin-" + std::to_string(getuid()) + ".lock";
     {
         const ScopedEnv env("XDG_RUNTIME_DIR", nullptr);
-        EXPECT_EQ(vb::InstanceLockPath(), inTmp);
+        const ScopedEnv home("HOME", "/tmp");
+        without = vb::InstanceLockPath();
     }
-    const ScopedEnv env("XDG_RUNTIME_DIR", "");
-    EXPECT_EQ(vb::InstanceLockPath(), inTmp);
+    ASSERT_FALSE(withRuntime.empty());
+    EXPECT_EQ(without, withRuntime);
+    struct stat folder {};
+    ASSERT_EQ(::lstat(fs::path(withRuntime).parent_path().c_str(), &folder), 0);
+    EXPECT_TRUE(S_ISDIR(folder.st_mode));
+    EXPECT_EQ(folder.st_uid, ::getuid());
+    EXPECT_EQ(folder.st_mode & 022, 0u);
 }
 
 }  // namespace
