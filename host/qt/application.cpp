@@ -1,15 +1,9 @@
 #include "host/qt/application.h"
 
-#include <exception>
-
+#include "host/qt/failure.h"
 #include "host/qt/qt_host.h"
-#include "platform/runtime/errors.h"
 
 namespace qthost {
-
-namespace {
-
-constexpr int kInternalError = 51;
 
 void Fail(int number, const std::string& description) {
     if (QtHost* host = QtHost::current())
@@ -18,17 +12,11 @@ void Fail(int number, const std::string& description) {
         QCoreApplication::exit(kFailedExitCode);
 }
 
-}  // namespace
-
+// The last resort: every call into the game's handlers is guarded where Qt makes it.
 bool Application::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const vb::RuntimeError& error) {
-        Fail(error.Number(), error.Description());
-    } catch (const std::exception& error) {
-        Fail(kInternalError, error.what());
-    }
-    return true;
+    bool handled = true;
+    Guarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 }  // namespace qthost

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "host/qt/failure.h"
 #include "host/qt/form_window.h"
 #include "host/qt/owner_draw.h"
 #include "host/qt/picture_icon.h"
@@ -174,7 +175,7 @@ private:
             }
             QAction* action = addAction(KeyText(button.Key()));
             connect(action, &QAction::triggered, this, [this, i] {
-                bar_.RaiseButtonClick(bar_.Buttons(i));
+                Guarded([&] { bar_.RaiseButtonClick(bar_.Buttons(i)); });
                 EventDelivered(*this);
             });
         }

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 
+#include "host/qt/failure.h"
 #include "host/qt/form_window.h"
 #include "host/qt/units.h"
 #include "host/qt/views.h"
@@ -124,7 +125,7 @@ private:
     }
 
     void press() {
-        button_.RaiseClick();
+        Guarded([&] { button_.RaiseClick(); });
         EventDelivered(*this);
     }
 

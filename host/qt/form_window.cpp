@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "host/qt/control_view.h"
+#include "host/qt/failure.h"
 #include "host/qt/input.h"
 #include "host/qt/keyboard.h"
 #include "host/qt/menu_bar.h"
@@ -277,7 +278,7 @@ void FormWindow::closeEvent(QCloseEvent* e) {
         hide();
         return;
     }
-    f->RaiseClose();
+    Guarded([&] { f->RaiseClose(); });
     host_.eventDelivered();
 }
 
@@ -314,7 +315,7 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
         return;
     }
     for (const QChar c : text)
-        if (c.unicode() < 256) f->RaiseKeyPress(static_cast<int16_t>(c.unicode()));
+        if (c.unicode() < 256) Guarded([&] { f->RaiseKeyPress(static_cast<int16_t>(c.unicode())); });
     host_.eventDelivered();
 }
 

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "host/qt/control_view.h"
+#include "host/qt/failure.h"
 #include "host/qt/form_window.h"
 #include "host/qt/units.h"
 #include "platform/user32/capture.h"
@@ -57,15 +58,17 @@ ControlView* CaptureIn(FormWindow& window) {
 void RaiseMove(ControlView& view, const QPointF& global, Qt::MouseButtons buttons,
                Qt::KeyboardModifiers modifiers) {
     const QPointF at = view.widget().mapFromGlobal(global);
-    view.control().RaiseMouseMove(ButtonsOf(buttons), ShiftOf(modifiers), TwipsX(at), TwipsY(at));
+    Guarded([&] { view.control().RaiseMouseMove(ButtonsOf(buttons), ShiftOf(modifiers), TwipsX(at), TwipsY(at)); });
     EventDelivered(view.widget());
 }
 
 void Press(ControlView& view, QMouseEvent& e) {
     press = {view.control().hWnd(), true, false};
     const QPointF at = e.position();
-    view.control().RaiseMouseDown(ButtonOf(e.button()), ShiftOf(e.modifiers()), TwipsX(at),
-                                  TwipsY(at));
+    Guarded([&] {
+        view.control().RaiseMouseDown(ButtonOf(e.button()), ShiftOf(e.modifiers()), TwipsX(at),
+                                      TwipsY(at));
+    });
     EventDelivered(view.widget());
 }
 
@@ -84,8 +87,8 @@ void MouseReleased(ControlView& view, QMouseEvent& e, bool click) {
                          press.control == control.hWnd() &&
                          view.widget().rect().contains(at.toPoint());
     press.down = false;
-    control.RaiseMouseUp(ButtonOf(e.button()), ShiftOf(e.modifiers()), TwipsX(at), TwipsY(at));
-    if (clicked) control.RaiseClick();
+    Guarded([&] { control.RaiseMouseUp(ButtonOf(e.button()), ShiftOf(e.modifiers()), TwipsX(at), TwipsY(at)); });
+    if (clicked) Guarded([&] { control.RaiseClick(); });
     EventDelivered(view.widget());
 }
 
@@ -105,7 +108,7 @@ void MouseDoubleClicked(ControlView& view, QMouseEvent& e) {
         return;
     }
     press = {view.control().hWnd(), true, true};
-    if (e.button() == Qt::LeftButton) view.control().RaiseDblClick();
+    if (e.button() == Qt::LeftButton) Guarded([&] { view.control().RaiseDblClick(); });
     EventDelivered(view.widget());
 }
 

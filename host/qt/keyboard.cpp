@@ -2,6 +2,7 @@
 // order; TabStop decides whether the Tab key stops), the first control to take the focus,
 // the default and cancel buttons that Enter and Escape press, and the key codes.
 
+#include "host/qt/failure.h"
 #include "host/qt/keyboard.h"
 
 #include <QTimer>
@@ -101,7 +102,7 @@ bool FormWindow::pressDefaultOrCancel(const QKeyEvent& e) {
     vb::Form* f = form();
     for (vb::Control* c : f ? f->Controls() : std::vector<vb::Control*>{}) {
         if (!(key == kEnter ? IsDefault(*c) : IsCancel(*c)) || !c->ReceivesInput()) continue;
-        c->RaiseClick();
+        Guarded([&] { c->RaiseClick(); });
         return true;
     }
     return false;

@@ -12,6 +12,7 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
+#include "host/qt/failure.h"
 #include "host/qt/form_window.h"
 #include "host/qt/units.h"
 #include "host/qt/views.h"
@@ -124,7 +125,7 @@ private:
     void chosen() {
         const QList<QTreeWidgetItem*> picked = selectedItems();
         const int row = picked.isEmpty() ? -1 : indexOfTopLevelItem(picked.front());
-        if (row >= 0 && row < list_.ItemCount()) list_.RaiseItemClick(list_.ListItems(row + 1));
+        if (row >= 0 && row < list_.ItemCount()) Guarded([&] { list_.RaiseItemClick(list_.ListItems(row + 1)); });
         EventDelivered(*this);
         refresh();
     }

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "host/qt/failure.h"
 #include "host/qt/units.h"
 #include "platform/forms/form_windows.h"
 
@@ -60,7 +61,7 @@ void MenuBar::add(vb::Menu& menu, bool hasItems) {
     } else {
         item.action = under ? under->addAction(caption) : bar_->addAction(caption);
         QObject::connect(item.action, &QAction::triggered, item.action, [this, &menu] {
-            menu.RaiseClick();
+            Guarded([&] { menu.RaiseClick(); });
             afterClick_();
         });
     }
@@ -69,7 +70,7 @@ void MenuBar::add(vb::Menu& menu, bool hasItems) {
 }
 
 void MenuBar::opening(vb::Menu& menu, QMenu& shown) {
-    menu.RaiseClick();
+    Guarded([&] { menu.RaiseClick(); });
     const vb::MenuPlace place = vb::PlaceOf(menu);
     if (place.popup)
         win::SendMessageA(owner_, win::WM_INITMENUPOPUP, static_cast<win::WPARAM>(place.popup),

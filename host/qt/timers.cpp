@@ -1,5 +1,7 @@
 #include "host/qt/timers.h"
 
+#include "host/qt/failure.h"
+
 namespace qthost {
 
 TimerSet::TimerSet(std::function<void()> afterTick) : afterTick_(std::move(afterTick)) {}
@@ -14,7 +16,7 @@ void TimerSet::restart(vb::Timer& timer) {
         qt = std::make_unique<QTimer>();
         qt->setTimerType(Qt::PreciseTimer);
         QObject::connect(qt.get(), &QTimer::timeout, [this, &timer] {
-            timer.RaiseTimer();
+            Guarded([&] { timer.RaiseTimer(); });
             afterTick_();
         });
     }

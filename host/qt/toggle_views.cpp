@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
+#include "host/qt/failure.h"
 #include "host/qt/form_window.h"
 #include "host/qt/units.h"
 #include "host/qt/views.h"
@@ -31,7 +32,7 @@ protected:
     bool clicksOnRelease() const override { return false; }
     // Qt's own toggle would run ahead of the model: the model clicks, and presents.
     void nextCheckState() override {
-        model_.RaiseClick();
+        Guarded([&] { model_.RaiseClick(); });
         EventDelivered(*this);
         this->present();
     }

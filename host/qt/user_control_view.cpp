@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "host/qt/failure.h"
 #include "host/qt/form_window.h"
 #include "host/qt/keyboard.h"
 #include "host/qt/units.h"
@@ -59,7 +60,7 @@ protected:
 
     bool event(QEvent* e) override {
         if (e->type() != QEvent::Shortcut) return QPushButton::event(e);
-        host_.RaiseClick();
+        Guarded([&] { host_.RaiseClick(); });
         EventDelivered(*this);
         return true;
     }
@@ -73,7 +74,7 @@ protected:
             if (key != kEnter && key != kSpace) e->ignore();
             return;
         }
-        host_.RaiseKeyDown(key, KeyShiftOf(*e));
+        Guarded([&] { host_.RaiseKeyDown(key, KeyShiftOf(*e)); });
         EventDelivered(*this);
         if (key != kEnter && key != kSpace) e->ignore();
     }
@@ -84,24 +85,24 @@ protected:
             if (key == kSpace && pressOnRelease_) releaseStandIn();
             return;
         }
-        host_.RaiseKeyUp(key, KeyShiftOf(*e));
+        Guarded([&] { host_.RaiseKeyUp(key, KeyShiftOf(*e)); });
         EventDelivered(*this);
     }
 
     void focusInEvent(QFocusEvent* e) override {
         QPushButton::focusInEvent(e);
-        host_.RaiseGotFocus();
+        Guarded([&] { host_.RaiseGotFocus(); });
         EventDelivered(*this);
     }
     void focusOutEvent(QFocusEvent* e) override {
         QPushButton::focusOutEvent(e);
-        host_.RaiseLostFocus();
+        Guarded([&] { host_.RaiseLostFocus(); });
         EventDelivered(*this);
     }
 
     void enterEvent(QEnterEvent* e) override {
         QPushButton::enterEvent(e);
-        host_.RaiseMouseEnter();
+        Guarded([&] { host_.RaiseMouseEnter(); });
         EventDelivered(*this);
     }
     // A pointer that leaves the window altogether sends no more moves: the instance holding
@@ -110,15 +111,15 @@ protected:
         QPushButton::leaveEvent(e);
         const QPointF at = mapFromGlobal(QCursor::pos());
         if (win::GetCapture() == host_.hWnd() && !rect().contains(at.toPoint()))
-            host_.RaiseMouseMove(0, 0, TwipsX(at), TwipsY(at));
-        host_.RaiseMouseLeave();
+            Guarded([&] { host_.RaiseMouseMove(0, 0, TwipsX(at), TwipsY(at)); });
+        Guarded([&] { host_.RaiseMouseLeave(); });
         EventDelivered(*this);
     }
 
 private:
     void releaseStandIn() {
         pressOnRelease_ = false;
-        host_.RaiseClick();
+        Guarded([&] { host_.RaiseClick(); });
         EventDelivered(*this);
     }
 

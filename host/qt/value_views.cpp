@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <algorithm>
 
+#include "host/qt/failure.h"
 #include "host/qt/form_window.h"
 #include "host/qt/units.h"
 #include "host/qt/views.h"
@@ -21,7 +22,7 @@ class TextBoxView : public View<QLineEdit> {
 public:
     TextBoxView(vb::TextBox& box, QWidget* parent) : View(box, parent), box_(box) {
         QObject::connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-            box_.RaiseEdited(FromQString(text));
+            Guarded([&] { box_.RaiseEdited(FromQString(text)); });
             EventDelivered(*this);
         });
     }
@@ -47,7 +48,7 @@ public:
         setOrientation(Qt::Horizontal);
         setTickPosition(QSlider::TicksBelow);
         QObject::connect(this, &QSlider::valueChanged, this, [this](int value) {
-            slider_.RaiseScroll(value);
+            Guarded([&] { slider_.RaiseScroll(value); });
             EventDelivered(*this);
             refresh();  // the model may have kept another value
         });
