@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 #include "host/host_fixture.h"
@@ -90,6 +91,22 @@ TEST_F(HostModalWindow, SpacePressesTheFocusedButtonOnItsRelease) {
     EXPECT_EQ(choice.firstClicks, 1);
     EXPECT_FALSE(choice.Visible());
     choice.Unload();
+}
+
+// A window shown over another stays above it, modeless or modal: it is a dialog, the only
+// kind whose owner the window manager is told of.
+TEST_F(HostModalWindow, AWindowShownOverAnotherIsItsDialog) {
+    const auto expectOwned = [&](QWidget& shown) {
+        ASSERT_NE(shown.windowHandle(), nullptr);
+        EXPECT_EQ(shown.windowHandle()->type(), Qt::Dialog);
+        EXPECT_EQ(shown.windowHandle()->transientParent(), window().windowHandle());
+    };
+    choice.Show(vb::vbModeless, &form);
+    expectOwned(*host.windowOf(choice));
+    choice.Unload();
+    showChoice([&](QWidget& focused) { expectOwned(*focused.window()); });
+    choice.Unload();
+    EXPECT_EQ(window().windowHandle()->type(), Qt::Window);
 }
 
 }  // namespace
