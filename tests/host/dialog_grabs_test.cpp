@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QTabBar>
 #include <QTimer>
 #include <string>
 
@@ -43,6 +44,25 @@ TEST_F(DialogGrabs, EachDialogIsShownAndGrabbed) {
     Module1::LastGameScore = 412;
     Module1::NewScoreRank = 2;
     Grab(vb::Default<frmScores2>(), "frmScores2-result");
+}
+
+// The four tabs of the top-scores window fit its width side by side, none cut or scrolled.
+TEST_F(DialogGrabs, TheTopScoresTabsFitSideBySide) {
+    Module1::ShowScoreResult = false;
+    frmScores2& scores = vb::Default<frmScores2>();
+    QTimer::singleShot(0, [&] {
+        qthost::FormWindow* shown = host.windowOf(scores);
+        const QTabBar* bar = shown ? shown->findChild<QTabBar*>() : nullptr;
+        ASSERT_NE(bar, nullptr);
+        ASSERT_EQ(bar->count(), 4);
+        const QRect last = bar->tabRect(3);
+        EXPECT_GE(bar->tabRect(0).left(), 0);
+        EXPECT_LE(bar->mapTo(shown, last.topRight()).x(), shown->width()) << "the last tab is cut";
+        for (int i = 0; i < 4; ++i)
+            EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i)));
+        scores.Unload();
+    });
+    scores.Show(vb::vbModal, &form);
 }
 
 }  // namespace
