@@ -230,18 +230,19 @@ void FormWindow::refreshSurfaces() {
 void FormWindow::present(bool modal) {
     vb::Form* f = form();
     if (!f) return;
-    applyWindowKind(*f);
+    // A dialog stays over the window it was shown from.
+    QWidget* over = modal ? QApplication::activeWindow() : nullptr;
+    if (f->Owner())
+        if (FormWindow* owner = host_.windowOf(*f->Owner())) over = owner;
+    if (over == this) over = nullptr;
+    applyWindowKind(*f, over != nullptr);
     syncControls();
     orderTabs();
     formChanged(vb::Prop::Other);
     const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
     if (isVisible() && windowModality() != modality) hide();
     setWindowModality(modality);
-    // A dialog stays over the window it was shown from.
-    QWidget* over = modal ? QApplication::activeWindow() : nullptr;
-    if (f->Owner())
-        if (FormWindow* owner = host_.windowOf(*f->Owner())) over = owner;
-    if (over && over != this) {
+    if (over) {
         winId();
         over->winId();
         windowHandle()->setTransientParent(over->windowHandle());
@@ -257,10 +258,13 @@ void FormWindow::present(bool modal) {
 }
 
 // A window without a border has no caption either; a topmost one stays above every other
-// window. Changing the flags hides a shown window, so they change only when they differ.
-void FormWindow::applyWindowKind(const vb::Form& f) {
+// window. A window shown over another is a dialog, the only kind whose owner the window
+// manager is told of, so that a click on the owner never hides it. Changing the flags
+// hides a shown window, so they change only when they differ.
+void FormWindow::applyWindowKind(const vb::Form& f, bool owned) {
     Qt::WindowFlags flags = f.BorderStyle() == 0 ? Qt::Window | Qt::FramelessWindowHint
                                                  : kWindowFlags;
+    if (owned) flags |= Qt::Dialog;
     if (win::IsTopmost(f.hWnd())) flags |= Qt::WindowStaysOnTopHint;
     if (windowFlags() != flags) setWindowFlags(flags);
 }

@@ -65,7 +65,7 @@ private:
     void restack();
     void applyGeometry();
     void applyState();
-    void applyWindowKind(const vb::Form& f);
+    void applyWindowKind(const vb::Form& f, bool owned);
     void takeUsersPlace();
     // Keyboard (keyboard.cpp).
     void orderTabs();

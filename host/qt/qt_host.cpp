@@ -37,6 +37,9 @@ QtHost* running = nullptr;
 QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
+    // Controls that keep no font of their own (tabs, check boxes, frames, lists, text
+    // boxes) show the forms' default font, the one their design was sized for.
+    QApplication::setFont(ToQFont(vb::Font{}));
     vb::SetHost(this);
     running = this;
     // The game's DrawMenuBar: the window of that handle measures and draws its bar again.

@@ -59,10 +59,8 @@ QString ToQString(const std::string& text) {
 }
 
 std::string FromQString(const QString& text) {
-    std::string latin;
-    latin.reserve(static_cast<size_t>(text.size()));
-    for (const QChar c : text) latin += c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?';
-    return latin;
+    const QByteArray utf8 = text.toUtf8();
+    return std::string(utf8.constData(), static_cast<size_t>(utf8.size()));
 }
 
 QString WithoutMnemonics(const std::string& caption) {

@@ -43,7 +43,7 @@ void InstallFontSubstitutes();
 // name) must not reach the window system at any length.
 inline constexpr size_t kLongestShownText = 1024;
 QString ToQString(const std::string& text);
-// The player's text in the ANSI code page; a character it lacks becomes "?".
+// The player's text as the program keeps it, in UTF-8: every letter typed stays.
 std::string FromQString(const QString& text);
 // A caption as a label shows it: "&&" is an ampersand, a single "&" marks a mnemonic and
 // is not shown.

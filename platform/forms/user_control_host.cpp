@@ -113,7 +113,10 @@ public:
     int32_t ContainerLeft() override { return host_.Left() / kTwipsPerPixel; }
     int32_t ContainerTop() override { return host_.Top() / kTwipsPerPixel; }
     bool UserMode() override { return true; }
-    void PropertyChanged(const std::string&) override { ++host_.dirty_; }
+    void PropertyChanged(const std::string& name) override {
+        ++host_.dirty_;
+        if (com::SameName(name, "Caption")) host_.changed(Prop::Caption);
+    }
     void Present() override { host_.changed(Prop::Picture); }
     void ProcessMessages() override { DoEvents(); }
     vb::Font Font() override { return host_.font_; }
@@ -181,6 +184,7 @@ com::HRESULT UserControlHost::Create(const com::PropertyBag* bag) {
         com::ComPtr<Sink> sink(new Sink(*this));
         if (com::SUCCEEDED(events_->Advise(sink.get(), &cookie_))) sink_ = sink.get();
     }
+    changed(Prop::Caption);  // the caption the instance read, which gives the Alt key
     return com::S_OK;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QTabBar>
 #include <QTimer>
 #include <string>
 
@@ -43,6 +44,19 @@ TEST_F(DialogGrabs, EachDialogIsShownAndGrabbed) {
     Module1::LastGameScore = 412;
     Module1::NewScoreRank = 2;
     Grab(vb::Default<frmScores2>(), "frmScores2-result");
+}
+
+// The four tabs of the top-scores window fit its width side by side, none cut or scrolled.
+TEST_F(DialogGrabs, TheTopScoresTabsFitSideBySide) {
+    Module1::ShowScoreResult = false;
+    frmScores2& scores = vb::Default<frmScores2>();
+    QTimer::singleShot(0, [&] {
+        const QTabBar* bar = host.windowOf(scores)->findChild<QTabBar*>();
+        EXPECT_GE(bar->tabRect(0).left(), 0);
+        EXPECT_LE(bar->tabRect(3).right(), bar->width());
+        scores.Unload();
+    });
+    scores.Show(vb::vbModal, &form);
 }
 
 }  // namespace

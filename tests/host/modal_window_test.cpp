@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 #include "host/host_fixture.h"
@@ -89,6 +90,20 @@ TEST_F(HostModalWindow, SpacePressesTheFocusedButtonOnItsRelease) {
     });
     EXPECT_EQ(choice.firstClicks, 1);
     EXPECT_FALSE(choice.Visible());
+    choice.Unload();
+}
+
+// A window shown over another stays above it, modeless or modal: the window manager is
+// told whose dialog it is.
+TEST_F(HostModalWindow, AWindowShownOverAnotherIsItsDialog) {
+    const auto owned = [&](QWidget& shown) {
+        return shown.windowHandle()->type() == Qt::Dialog &&
+               shown.windowHandle()->transientParent() == window().windowHandle();
+    };
+    choice.Show(vb::vbModeless, &form);
+    EXPECT_TRUE(owned(*host.windowOf(choice)));
+    choice.Unload();
+    showChoice([&](QWidget& focused) { EXPECT_TRUE(owned(*focused.window())); });
     choice.Unload();
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
+#include <QScreen>
 #include <QScrollBar>
 #include <QApplication>
 #include <QTextBrowser>
@@ -140,6 +142,9 @@ TEST_F(StartWindowsView, TheHelpWindowOpensAtItsContentsAndGoesWithTheMainWindow
     EXPECT_EQ(help->windowTitle(), "Tolvarin Help");
     EXPECT_EQ(help->browser().toPlainText(), "Contents\nRows");
     Keep(*help, "help");
+    const QRect room = help->screen()->availableGeometry();
+    EXPECT_LE(help->height(), room.height()) << "taller than the screen";
+    EXPECT_LE(help->geometry().bottom(), room.bottom()) << "below the screen";
     Module1::ConfirmExit = false;
     form.Unload();
     EXPECT_EQ(host.helpWindow(), nullptr);

@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeySequence>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QWidget>
 #include <filesystem>
 #include <string>
@@ -18,6 +20,7 @@
 #include "host/qt/qt_host.h"
 #include "host/qt/units.h"
 #include "platform/com/loader.h"
+#include "platform/com/property_bag.h"
 #include "platform/forms/form.h"
 #include "platform/forms/user_control_host.h"
 #include "platform/gdi/bitmap.h"
@@ -111,6 +114,13 @@ TEST_F(UserControlViewTest, TheScreenShowsTheSurfaceOrItsTwin) {
     const bool sharp = face().devicePixelRatioF() >= 2;
     const QImage expected = Opaque(qthost::ToQImage(sharp ? *surface->twin() : *surface));
     EXPECT_EQ(image, expected);
+}
+
+// The caption the instance reads from its stored properties gives the button its Alt key.
+TEST_F(UserControlViewTest, TheStoredCaptionGivesTheAltKey) {
+    const com::PropertyBag design{{"Caption", com::Variant(std::string("&Go"))}};
+    ASSERT_EQ(form.cmdGo.Create(&design), com::S_OK);
+    EXPECT_EQ(static_cast<QPushButton&>(face()).shortcut(), QKeySequence(Qt::ALT | Qt::Key_G));
 }
 
 }  // namespace
