@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "host/qt/qt_host.h"
-#include "platform/audio_sdl/sdl_audio.h"
+#include "platform/audio_sdl/sound_library.h"
 #include "platform/com/loader.h"
 #include "platform/com/registration.h"
 #include "platform/media/audio_backend.h"
@@ -18,9 +18,12 @@
 namespace {
 
 // Installs the sound device for the life of the program and takes it away before it closes.
+// Its library, beside the program, is loaded with the first sound.
 class SoundDevice {
 public:
-    SoundDevice() : backend_(media::CreateSdlAudioBackend()) {
+    SoundDevice()
+        : backend_(media::CreateSoundLibraryBackend(
+              (std::filesystem::path(vb::App().Path) / SOUND_LIBRARY_FILE).string())) {
         media::SetAudioBackend(backend_.get());
     }
     ~SoundDevice() { media::SetAudioBackend(nullptr); }
