@@ -1,7 +1,6 @@
-#include "tools/assetgen/resource_source.h"
+#include "tools/assetgen/resource_file.h"
 
-#include <cstdint>
-#include <vector>
+#include <string>
 
 #include "platform/gdi/bmp_file.h"
 
@@ -9,38 +8,35 @@ namespace assetgen {
 
 namespace {
 
-void AppendArray(std::string& out, const std::string& name, const std::vector<uint8_t>& bytes) {
-    static const char kHex[] = "0123456789abcdef";
-    out += "const uint8_t " + name + "[] = {";
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        out += i % 20 == 0 ? "\n    " : " ";
-        out += "0x";
-        out += kHex[bytes[i] >> 4];
-        out += kHex[bytes[i] & 15];
-        out += ',';
-    }
-    out += "\n};\n\n";
+void PutU32(std::vector<uint8_t>& out, size_t at, size_t value) {
+    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 }  // namespace
 
-std::string ResourceSource(const Pictures& pictures) {
-    std::string out =
-        "// Made by tools/assetgen at build time: the program's pictures, each as BMP files at\n"
-        "// 1x and at 2x. Not edited by hand, not kept in the repository.\n\n"
-        "#include \"shell/resource_table.h\"\n\n"
-        "namespace {\n\n";
-    std::string table = "const resources::PictureResource kPictures[] = {\n";
-    for (size_t i = 0; i < pictures.size(); ++i) {
-        const std::string array = "kPicture" + std::to_string(i);
-        AppendArray(out, array, gdi::WriteBmp(pictures[i].picture));
-        AppendArray(out, array + "At2x", gdi::WriteBmp(*pictures[i].picture.twin()));
-        table += "    {\"" + pictures[i].name + "\", " + array + ", " + array + "At2x},\n";
+// The directory first, each entry a name (its length in a byte, then its letters) and the
+// offset and size of each of its two BMP files; the files follow, one after the other.
+std::vector<uint8_t> ResourceFile(const Pictures& pictures) {
+    std::vector<uint8_t> out(4);
+    PutU32(out, 0, pictures.size());
+    std::vector<size_t> slots;
+    for (const NamedPicture& p : pictures) {
+        out.push_back(static_cast<uint8_t>(p.name.size()));
+        out.insert(out.end(), p.name.begin(), p.name.end());
+        slots.push_back(out.size());
+        out.resize(out.size() + 16);
     }
-    out += table + "};\n\n}  // namespace\n\n";
-    out +=
-        "std::span<const resources::PictureResource> resources::PictureTable() {\n"
-        "    return kPictures;\n}\n";
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        const gdi::Bitmap& picture = pictures[i].picture;
+        size_t slot = slots[i];
+        for (const gdi::Bitmap* b : {&picture, picture.twin()}) {
+            const std::vector<uint8_t> bmp = gdi::WriteBmp(*b);
+            PutU32(out, slot, out.size());
+            PutU32(out, slot + 4, bmp.size());
+            slot += 8;
+            out.insert(out.end(), bmp.begin(), bmp.end());
+        }
+    }
     return out;
 }
 

@@ -1,14 +1,15 @@
 #pragma once
-// The C++ source that compiles the pictures into the program: each picture's BMP files at
-// 1x and 2x as byte arrays, and the table of names that shell/resource_table.h declares.
+// The resource file that the program embeds (shell/picture_data.S): every picture's BMP
+// files at 1x and 2x under its name, in the layout shell/resource_table.h reads.
 
-#include <string>
+#include <cstdint>
+#include <vector>
 
 #include "tools/assetgen/pictures.h"
 
 namespace assetgen {
 
-// The same text for the same pictures, every time.
-std::string ResourceSource(const Pictures& pictures);
+// The same bytes for the same pictures, every time.
+std::vector<uint8_t> ResourceFile(const Pictures& pictures);
 
 }  // namespace assetgen
