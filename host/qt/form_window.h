@@ -59,8 +59,10 @@ private:
     ControlView* ensureView(vb::Control& control);
     QWidget& parentFor(vb::Control& control);
     void syncControls();
+    void restackWhenShown();
     void restack();
     void applyGeometry();
+    void keepOnScreen(QPoint at);
     void applyState();
     void takeUsersPlace();
     void focusFirstButton();
@@ -73,6 +75,7 @@ private:
     std::unordered_map<const vb::Control*, Entry> views_;
     std::vector<const vb::Control*> pictureBoxes_;  // only picture boxes
     bool applying_ = false;  // the window follows the model: no event back to it
+    bool restackPending_ = false;
 };
 
 // The form window @p widget lies in, or null.
