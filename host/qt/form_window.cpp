@@ -141,12 +141,19 @@ void FormWindow::controlChanged(vb::Control& control, vb::Prop) {
         menus_->changed(*menu);
         return;
     }
+    // A hidden window's views follow the model once, when it shows: a design sets each
+    // control's properties one at a time, and the window need not follow every step.
+    if (!isVisible()) {
+        stale_.insert(&control);
+        return;
+    }
     if (ControlView* view = ensureView(control)) view->present();
 }
 
 // The control is half destroyed: it is known only by its address now.
 void FormWindow::controlDestroyed(const vb::Control& control) {
     menus_->forget(control);
+    stale_.erase(&control);
     std::erase(pictureBoxes_, &control);
     const auto found = views_.find(&control);
     if (found == views_.end()) return;
@@ -237,6 +244,9 @@ void FormWindow::refreshSurfaces() {
 void FormWindow::present(bool modal) {
     vb::Form* f = form();
     if (!f) return;
+    // Views made now show the model as it is; those made before catch up.
+    for (const vb::Control* control : std::exchange(stale_, {}))
+        if (ControlView* view = viewOf(*control)) view->present();
     syncControls();
     if (restackPending_) restack();
     formChanged(vb::Prop::Other);

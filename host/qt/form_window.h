@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/forms/form.h"
@@ -74,6 +75,7 @@ private:
     std::unique_ptr<MenuBar> menus_;
     std::unordered_map<const vb::Control*, Entry> views_;
     std::vector<const vb::Control*> pictureBoxes_;  // only picture boxes
+    std::unordered_set<const vb::Control*> stale_;  // changed while the window was hidden
     bool applying_ = false;  // the window follows the model: no event back to it
     bool restackPending_ = false;
 };
