@@ -48,6 +48,11 @@ void RegisterKantrelWhenMissing() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Qt's shared-memory upload to the X server makes each repaint of a spot it uploaded
+    // before wait for a round trip to the server: the status bar's clock, repainted every
+    // second, would wake the idle program three times a second instead of once. The windows
+    // are small enough to upload plainly. A setting of the user's own stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication application(argc, argv);
     qthost::QtHost host;
     const vb::InstanceLock running(vb::InstanceLockPath());
