@@ -16,7 +16,7 @@ void ControlView::present() {
     w.setEnabled(control_.Enabled());
     refresh();
     w.setVisible(control_.Visible());
-    w.update();
+    repaintChanged();
 }
 
 ControlView* MakeView(vb::Control& control, QWidget* parent) {
