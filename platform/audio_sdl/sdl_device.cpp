@@ -12,7 +12,9 @@ namespace media {
 namespace {
 
 constexpr int kFrequency = 44100;
-constexpr int kBufferFrames = 2048;
+// 23 ms a buffer. Closing the device waits while SDL plays out two buffers, and the device
+// closes whenever the program falls quiet: the wait stays short with short buffers.
+constexpr int kBufferFrames = 1024;
 
 // While the device is being opened, stderr goes nowhere: without a sound card the libraries
 // under SDL (ALSA's above all) print a page of complaints, and the player is to see only our
