@@ -202,6 +202,20 @@ TEST_F(SdlAudio, TheJinglePlaysAsAChunkBesideTheSong) {
     EXPECT_EQ(Mci("close myMP3"), "");
 }
 
+// Without its library the program plays silently, and says so once.
+TEST_F(SdlAudio, WithoutTheSoundLibraryItSaysSoOnceAndPlaysSilently) {
+    const auto backend = media::CreateSoundLibraryBackend(folder_ / "missing.so");
+    media::SetAudioBackend(backend.get());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.rfind("Tolvarin: no sound device (", 0), 0u) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    media::SetAudioBackend(backend_.get());
+}
+
 // Sets an environment variable for the life of the object, then puts back what was there.
 class ScopedEnv {
 public:
