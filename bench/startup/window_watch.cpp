@@ -101,7 +101,8 @@ Usage ReadUsage(pid_t pid) {
 long ReadMemory(pid_t pid, const std::string& field) {
     std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
     for (std::string line; std::getline(rollup, line);)
-        if (line.starts_with(field + ":")) return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
+        if (line.starts_with(field + ":"))
+            return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
     return -1;
 }
 
@@ -228,8 +229,7 @@ private:
 
     pid_t pidOf(xcb_window_t window) {
         xcb_get_property_reply_t* r = xcb_get_property_reply(
-            conn_,
-            xcb_get_property(conn_, 0, window, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 0, 1),
+            conn_, xcb_get_property(conn_, 0, window, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 0, 1),
             nullptr);
         pid_t pid = -1;
         if (r && xcb_get_property_value_length(r) == 4)
@@ -254,7 +254,8 @@ private:
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: tolvarin-window-watch SETTLE_MS IDLE_SECONDS PROGRAM [ARG...]\n");
+        std::fprintf(stderr,
+                     "usage: tolvarin-window-watch SETTLE_MS IDLE_SECONDS PROGRAM [ARG...]\n");
         return 2;
     }
     const double settleMs = std::atof(argv[1]);

@@ -114,7 +114,8 @@ bool SdlAudioBackend::load(const std::string& alias, Output& out) const {
         out.music = Mix_LoadMUS(out.file.c_str());
         return out.music != nullptr;
     }
-    for (int channel = kSdlEffectChannel + 1; channel < kSdlChannels && out.channel < 0; ++channel) {
+    for (int channel = kSdlEffectChannel + 1; channel < kSdlChannels && out.channel < 0;
+         ++channel) {
         if (std::none_of(outputs_.begin(), outputs_.end(), [&](const auto& entry) {
                 return entry.first != alias && entry.second.channel == channel;
             })) {

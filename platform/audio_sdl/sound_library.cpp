@@ -15,9 +15,9 @@ using CreateBackend = AudioBackend* (*)();
 // Loads the library and makes its backend; null, with the reason on stderr, when it fails.
 std::unique_ptr<AudioBackend> LoadBackend(const std::string& path) {
     void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    const auto create = library ? reinterpret_cast<CreateBackend>(
-                                      dlsym(library, "TolvarinCreateAudioBackend"))
-                                : nullptr;
+    const auto create =
+        library ? reinterpret_cast<CreateBackend>(dlsym(library, "TolvarinCreateAudioBackend"))
+                : nullptr;
     if (!create) {
         const char* why = dlerror();
         std::fprintf(stderr, "Tolvarin: no sound device (%s); playing silently\n",

@@ -38,7 +38,8 @@ TEST(ResourceTable, ReadsNoFurtherThanTheFileGoes) {
     const std::pair<size_t, size_t> cuts[] = {{3, 0}, {5, 0}, {30, 0}, {whole.size() - 1, 1}};
     for (const auto& [length, entries] : cuts) {
         SCOPED_TRACE(length);
-        const std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
+        const std::vector<uint8_t> cut(whole.begin(),
+                                       whole.begin() + static_cast<std::ptrdiff_t>(length));
         EXPECT_EQ(resources::ReadPictureTable(cut).size(), entries);
     }
 }

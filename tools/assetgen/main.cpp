@@ -25,7 +25,8 @@ constexpr size_t kLongestName = 255;  // the resource file keeps a name's length
 
 bool Write(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) std::cerr << "tolvarin-assetgen: cannot write " << path.string() << "\n";
     return static_cast<bool>(out);
@@ -51,8 +52,8 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (const assetgen::NamedPicture& p : pictures) {
         if (p.name.empty() || p.name.size() > kLongestName) {
-            std::cerr << "tolvarin-assetgen: a picture name must have 1 to 255 letters: '"
-                      << p.name << "'\n";
+            std::cerr << "tolvarin-assetgen: a picture name must have 1 to 255 letters: '" << p.name
+                      << "'\n";
             return 1;
         }
         ok = WriteIfChanged(folder / (p.name + ".bmp"), gdi::WriteBmp(p.picture)) && ok;
