@@ -9,7 +9,7 @@
 #include "host/qt/application.h"
 #include "host/qt/picture_icon.h"
 #include "host/qt/qt_host.h"
-#include "platform/audio_sdl/sdl_audio.h"
+#include "platform/audio_sdl/sound_library.h"
 #include "platform/com/loader.h"
 #include "platform/com/registration.h"
 #include "platform/media/audio_backend.h"
@@ -21,9 +21,12 @@
 namespace {
 
 // Installs the sound device for the life of the program and takes it away before it closes.
+// Its library, beside the program, is loaded with the first sound.
 class SoundDevice {
 public:
-    SoundDevice() : backend_(media::CreateSdlAudioBackend()) {
+    SoundDevice()
+        : backend_(media::CreateSoundLibraryBackend(
+              (std::filesystem::path(vb::App().Path) / SOUND_LIBRARY_FILE).string())) {
         media::SetAudioBackend(backend_.get());
     }
     ~SoundDevice() { media::SetAudioBackend(nullptr); }
@@ -48,6 +51,11 @@ void RegisterKantrelWhenMissing() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Qt's shared-memory upload to the X server makes each repaint of a spot it uploaded
+    // before wait for a round trip to the server: the status bar's clock, repainted every
+    // second, would wake the idle program three times a second instead of once. The windows
+    // are small enough to upload plainly. A setting of the user's own stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     qthost::Application application(argc, argv);
     qthost::QtHost host;
     // The program's sign on every window, its magenta surround left out.

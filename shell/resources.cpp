@@ -20,13 +20,18 @@ std::string Lower(std::string s) {
 
 }  // namespace
 
+// A picture is decoded when it is first shown or drawn from: the main window's design holds
+// many that its first screen does not show (the held dice, the one-column rows).
 Picture LoadResPicture(const std::string& name) {
     static std::map<std::string, Picture> loaded;
     const std::string key = Lower(name);
     if (const auto found = loaded.find(key); found != loaded.end()) return found->second;
-    for (const resources::PictureResource& r : resources::PictureTable())
-        if (Lower(r.name) == key)
-            return loaded.emplace(key, gdi::PictureFromBmp(r.bmp, r.bmp2x, r.name)).first->second;
+    for (const resources::PictureResource& r : resources::PictureTable()) {
+        if (Lower(r.name) != key) continue;
+        const Picture picture = Picture::Deferred(
+            [&r] { return gdi::PictureFromBmp(r.bmp, r.bmp2x, r.name).bitmap(); }, r.name);
+        return loaded.emplace(key, picture).first->second;
+    }
     return {};
 }
 

@@ -10,11 +10,14 @@
 #include <QAction>
 #include <QIcon>
 #include <QLayout>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "host/qt/failure.h"
@@ -52,15 +55,16 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
         QPainter p(this);
-        p.fillRect(rect(), palette().color(QPalette::Window));
+        p.fillRect(e->rect(), palette().color(QPalette::Window));
         const std::vector<QRect> panels = panelRects();
         int n = 0;
         for (int16_t i = 1; i <= bar_.PanelCount(); ++i) {
             const vb::Panel& panel = bar_.Panels(i);
             if (!panel.Visible()) continue;
             const QRect area = panels[static_cast<size_t>(n++)];
+            if (!e->rect().intersects(area)) continue;
             qDrawShadePanel(&p, area, palette(), true, 1);
             // A text too long for its panel is cut at the panel's edge, as the game-over
             // marquee expects: it scrolls its text through the panel.
@@ -71,6 +75,20 @@ protected:
                        ToQString(panel.Text()));
             p.restore();
         }
+    }
+
+    // Only the panels whose text or place changed are painted again: the clock's panel
+    // changes every second, and the rest of the bar need not be painted for it.
+    void repaintChanged() override {
+        std::vector<std::pair<QRect, std::string>> now;
+        const std::vector<QRect> rects = panelRects();
+        for (int16_t i = 1, n = 0; i <= bar_.PanelCount(); ++i)
+            if (bar_.Panels(i).Visible())
+                now.emplace_back(rects[static_cast<size_t>(n++)], bar_.Panels(i).Text());
+        if (now.size() != shown_.size()) update();
+        for (size_t k = 0; k < now.size() && now.size() == shown_.size(); ++k)
+            if (now[k] != shown_[k]) update(now[k].first.united(shown_[k].first));
+        shown_ = std::move(now);
     }
 
 private:
@@ -100,6 +118,7 @@ private:
     }
 
     vb::StatusBar& bar_;
+    std::vector<std::pair<QRect, std::string>> shown_;  // each panel's place and text
 };
 
 // The key names a button that has no picture: "tbUndo" shows "Undo".

@@ -21,7 +21,7 @@ void ControlView::present() {
     }
     refresh();
     w.setVisible(control_.Visible());
-    w.update();
+    repaintChanged();
 }
 
 namespace {

@@ -41,6 +41,9 @@ public:
 protected:
     // What the kind shows beyond place and state: texts, colours, pictures.
     virtual void refresh() {}
+    // Has the control painted again after a change; a kind that knows which part of it
+    // changed has only that part painted.
+    virtual void repaintChanged() { widget().update(); }
 
 private:
     vb::Control& control_;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
@@ -121,12 +122,29 @@ void FormWindow::applyGeometry() {
     const int height =
         std::max(1, Px(f.Height()) - (framed ? kCaptionPx : 0) - 2 * border + extra);
     setFixedSize(width, height);
-    move(Px(f.Left()), Px(f.Top()));
+    keepOnScreen(QPoint(Px(f.Left()), Px(f.Top())));
     menus_->bar().setGeometry(0, 0, width, menuHeight);
     client_->setGeometry(0, menuHeight, width, height - menuHeight);
     // The bars keep to the client area's edges.
     for (const auto& [control, entry] : views_)
         if (entry.widget) entry.widget->setGeometry(entry.view->placement());
+}
+
+// A window the form places partly off the screen's free area (placed for a screen of other
+// proportions, or of fewer pixels at a larger scale) comes inside it; one larger than the
+// area keeps its top left corner in it. The form learns where the window went.
+void FormWindow::keepOnScreen(QPoint at) {
+    const QScreen* on = QGuiApplication::screenAt(at + QPoint(width() / 2, height() / 2));
+    if (!on) on = screen();
+    if (on) {
+        const QRect free = on->availableGeometry();
+        at.setX(std::max(free.left(), std::min(at.x(), free.right() + 1 - width())));
+        at.setY(std::max(free.top(), std::min(at.y(), free.bottom() + 1 - height())));
+    }
+    move(at);
+    if (Px(form_->Left()) == at.x() && Px(form_->Top()) == at.y()) return;
+    form_->setLeft(at.x() * kTwipsPerPixel);
+    form_->setTop(at.y() * kTwipsPerPixel);
 }
 
 // Only minimising is a state of ours: the windows have fixed sizes.
@@ -143,6 +161,12 @@ void FormWindow::controlChanged(vb::Control& control, vb::Prop what) {
         menus_->changed(*menu);
         return;
     }
+    // A hidden window's views follow the model once, when it shows: a design sets each
+    // control's properties one at a time, and the window need not follow every step.
+    if (!isVisible()) {
+        stale_.insert(&control);
+        return;
+    }
     if (ControlView* view = ensureView(control)) view->present();
     if (what == vb::Prop::Other) orderTabs();
 }
@@ -150,6 +174,7 @@ void FormWindow::controlChanged(vb::Control& control, vb::Prop what) {
 // The control is half destroyed: it is known only by its address now.
 void FormWindow::controlDestroyed(const vb::Control& control) {
     menus_->forget(control);
+    stale_.erase(&control);
     std::erase(pictureBoxes_, &control);
     const auto found = views_.find(&control);
     if (found == views_.end()) return;
@@ -174,7 +199,7 @@ ControlView* FormWindow::ensureView(vb::Control& control) {
         if (view->widget().parentWidget() != &parent) {
             view->widget().setParent(&parent);
             view->present();
-            restack();
+            restackWhenShown();
         }
         return view;
     }
@@ -182,7 +207,7 @@ ControlView* FormWindow::ensureView(vb::Control& control) {
     if (!view) return nullptr;
     views_[&control] = {view, &view->widget()};
     if (dynamic_cast<vb::PictureBox*>(&control)) pictureBoxes_.push_back(&control);
-    restack();
+    restackWhenShown();
     return view;
 }
 
@@ -193,8 +218,18 @@ void FormWindow::syncControls() {
         if (!dynamic_cast<vb::Menu*>(c)) ensureView(*c);
 }
 
+// A hidden window is stacked once, when it shows: raising every view for each control its
+// design makes would cost the start time of the program.
+void FormWindow::restackWhenShown() {
+    if (isVisible())
+        restack();
+    else
+        restackPending_ = true;
+}
+
 // Raising each view in stacking order leaves every container's children in that order.
 void FormWindow::restack() {
+    restackPending_ = false;
     vb::Form* f = form();
     if (!f) return;
     const auto& controls = f->Controls();
@@ -230,6 +265,9 @@ void FormWindow::refreshSurfaces() {
 void FormWindow::present(bool modal) {
     vb::Form* f = form();
     if (!f) return;
+    // Views made now show the model as it is; those made before catch up.
+    for (const vb::Control* control : std::exchange(stale_, {}))
+        if (ControlView* view = viewOf(*control)) view->present();
     // A dialog stays over the window it was shown from.
     QWidget* over = modal ? QApplication::activeWindow() : nullptr;
     if (f->Owner())
@@ -237,6 +275,7 @@ void FormWindow::present(bool modal) {
     if (over == this) over = nullptr;
     applyWindowKind(*f, over != nullptr);
     syncControls();
+    if (restackPending_) restack();
     orderTabs();
     formChanged(vb::Prop::Other);
     const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;

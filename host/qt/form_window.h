@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/forms/form.h"
@@ -62,8 +63,10 @@ private:
     ControlView* ensureView(vb::Control& control);
     QWidget& parentFor(vb::Control& control);
     void syncControls();
+    void restackWhenShown();
     void restack();
     void applyGeometry();
+    void keepOnScreen(QPoint at);
     void applyState();
     void applyWindowKind(const vb::Form& f, bool owned);
     void takeUsersPlace();
@@ -80,7 +83,9 @@ private:
     std::unique_ptr<MenuBar> menus_;
     std::unordered_map<const vb::Control*, Entry> views_;
     std::vector<const vb::Control*> pictureBoxes_;  // only picture boxes
+    std::unordered_set<const vb::Control*> stale_;  // changed while the window was hidden
     bool applying_ = false;  // the window follows the model: no event back to it
+    bool restackPending_ = false;
 };
 
 // The form window @p widget lies in, or null.

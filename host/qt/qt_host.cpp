@@ -160,6 +160,10 @@ void QtHost::doEvents() {
     eventDelivered();
 }
 
+void QtHost::runLater(uint32_t ms, std::function<void()> task) {
+    QTimer::singleShot(static_cast<int>(ms), &checks_, std::move(task));
+}
+
 int64_t QtHost::nowMs() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return std::chrono::duration_cast<std::chrono::milliseconds>(now).count();

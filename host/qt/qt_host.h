@@ -70,6 +70,7 @@ public:
                        const std::string& title) override;
     void sleep(uint32_t ms) override;
     void doEvents() override;
+    void runLater(uint32_t ms, std::function<void()> task) override;
     int64_t nowMs() override;
     double secondsSinceMidnight() override;
     int32_t screenWidth() override;

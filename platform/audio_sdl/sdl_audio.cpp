@@ -2,13 +2,12 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 
+#include "platform/audio_sdl/sdl_device.h"
+#include "platform/forms/host.h"
 #include "platform/media/mci_words.h"
 #include "platform/media/silent_backend.h"
 
@@ -16,51 +15,19 @@ namespace media {
 
 namespace {
 
-constexpr int kChannels = 8;  // channel 0 plays the effects, the others songs held as chunks
-constexpr int kEffectChannel = 0;
 constexpr const char* kStreamedAlias = "myMP3";
-constexpr int kFrequency = 44100;
-constexpr int kBufferFrames = 2048;
+// The device stays open this long after the last sound has ended: it has played out what it
+// still held by then, and a game's sounds come often enough not to reopen it for each.
+constexpr int64_t kLingerMs = 2000;
 
 int MixVolume(uint32_t volume) { return static_cast<int>(volume * MIX_MAX_VOLUME / 1000); }
 
-// While the device is being opened, stderr goes nowhere: without a sound card the libraries
-// under SDL (ALSA's above all) print a page of complaints, and the player is to see only our
-// one line. It happens once, at start-up, before the program has anything of its own to say.
-class StderrMuted {
-public:
-    StderrMuted() : saved_(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0)) {
-        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        std::fflush(stderr);
-        if (saved_ >= 0 && nowhere >= 0) ::dup2(nowhere, STDERR_FILENO);
-        if (nowhere >= 0) ::close(nowhere);
-    }
-    ~StderrMuted() {
-        if (saved_ < 0) return;
-        std::fflush(stderr);
-        ::dup2(saved_, STDERR_FILENO);
-        ::close(saved_);
-    }
-    StderrMuted(const StderrMuted&) = delete;
-    StderrMuted& operator=(const StderrMuted&) = delete;
-
-private:
-    int saved_;
-};
-
-// Opens SDL's audio and SDL_mixer's device; @p sdlStarted tells whether SDL's audio part is up.
-bool OpenDevice(bool& sdlStarted) {
-    const StderrMuted muted;
-    // The program ends on its own terms: SDL must not take over SIGINT and SIGTERM.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    sdlStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    return sdlStarted && Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, 2, kBufferFrames) == 0;
-}
+int64_t Now() { return vb::HasHost() ? vb::CurrentHost().nowMs() : 0; }
 
 class SdlAudioBackend : public AudioBackend {
 public:
-    SdlAudioBackend();
-    ~SdlAudioBackend() override;
+    SdlAudioBackend() = default;
+    ~SdlAudioBackend() override { closeDevice(); }
     SdlAudioBackend(const SdlAudioBackend&) = delete;
     SdlAudioBackend& operator=(const SdlAudioBackend&) = delete;
 
@@ -78,129 +45,141 @@ public:
     uint32_t songVolume(const std::string& alias) override { return clock_.songVolume(alias); }
 
 private:
-    // What sounds for one open song.
+    // What sounds for one open song. The mixer's objects exist only while the device is
+    // open; the song is loaded from its file again when it plays after a closing.
     struct Output {
+        std::string file;
         Mix_Music* music = nullptr;  // the streamed song
         Mix_Chunk* whole = nullptr;  // any other song, decoded
         Mix_Chunk* rest = nullptr;   // the part of `whole` from where it last started
         int channel = -1;
+        int64_t endsAt = 0;  // when it stops sounding, as things stand
+        bool loaded() const { return music || whole; }
     };
 
     Output* output(const std::string& alias);
-    bool load(const std::string& alias, const std::string& file, Output& out) const;
+    bool load(const std::string& alias, Output& out) const;
     void start(const std::string& alias, Output& out);
     static void halt(Output& out);
     static void release(Output& out);
     static void setPaused(const Output& out, bool paused);
 
+    void noteEnd(const std::string& alias);
+    int64_t quietFrom() const;
+    void closeWhenQuiet();
+    void closeDevice();
+
+    SdlDevice device_;
     SilentBackend clock_;                    // positions, lengths, modes and volumes
-    std::map<std::string, Output> outputs_;  // the songs open, while the device is
+    std::map<std::string, Output> outputs_;  // the songs open
     Mix_Chunk* effect_ = nullptr;
-    bool sdlStarted_ = false;
-    bool device_ = false;
+    int64_t effectEndsAt_ = 0;
+    int64_t closedSongsEndAt_ = 0;
+    int64_t checkAt_ = -1;  // when the earliest check for quiet is due; -1 when none is
+    std::shared_ptr<int> alive_ = std::make_shared<int>();  // tells pending checks it is gone
 };
-
-SdlAudioBackend::SdlAudioBackend() {
-    if (!OpenDevice(sdlStarted_)) {
-        std::fprintf(stderr, "Tolvarin: no sound device (%s); playing silently\n", SDL_GetError());
-        return;
-    }
-    Mix_Init(MIX_INIT_MP3);
-    Mix_AllocateChannels(kChannels);
-    Mix_ReserveChannels(kChannels);
-    device_ = true;
-}
-
-SdlAudioBackend::~SdlAudioBackend() {
-    if (device_) {
-        for (auto& entry : outputs_) release(entry.second);
-        Mix_HaltChannel(-1);
-        Mix_FreeChunk(effect_);
-        Mix_CloseAudio();
-        Mix_Quit();
-    }
-    if (sdlStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
 
 std::optional<uint32_t> SdlAudioBackend::playEffect(const std::string& file) {
     const auto length = clock_.playEffect(file);
-    if (!device_) return length;
-    Mix_HaltChannel(kEffectChannel);
-    Mix_FreeChunk(effect_);
-    effect_ = length ? Mix_LoadWAV(file.c_str()) : nullptr;
-    if (effect_) Mix_PlayChannel(kEffectChannel, effect_, 0);
+    if (effect_) {
+        Mix_HaltChannel(kSdlEffectChannel);
+        Mix_FreeChunk(effect_);
+        effect_ = nullptr;
+    }
+    if (!length || !device_.open()) return length;
+    effect_ = Mix_LoadWAV(file.c_str());
+    if (effect_) Mix_PlayChannel(kSdlEffectChannel, effect_, 0);
+    effectEndsAt_ = Now() + *length;
+    closeWhenQuiet();
     return length;
 }
 
 bool SdlAudioBackend::openSong(const std::string& alias, const std::string& file) {
     if (!clock_.openSong(alias, file)) return false;
-    if (!device_) return true;
-    Output out;
-    if (!load(alias, file, out)) {
+    if (Output* old = output(alias)) release(*old);
+    Output out{file};
+    if (device_.open() && !load(alias, out)) {
         release(out);
+        outputs_.erase(alias);
         clock_.closeSong(alias);
         return false;
     }
     outputs_[alias] = out;
+    closeWhenQuiet();
     return true;
 }
 
-bool SdlAudioBackend::load(const std::string& alias, const std::string& file, Output& out) const {
+bool SdlAudioBackend::load(const std::string& alias, Output& out) const {
     if (SameWord(alias, kStreamedAlias)) {
-        out.music = Mix_LoadMUS(file.c_str());
+        out.music = Mix_LoadMUS(out.file.c_str());
         return out.music != nullptr;
     }
-    for (int channel = kEffectChannel + 1; channel < kChannels && out.channel < 0; ++channel) {
-        if (std::none_of(outputs_.begin(), outputs_.end(),
-                         [&](const auto& entry) { return entry.second.channel == channel; })) {
+    for (int channel = kSdlEffectChannel + 1; channel < kSdlChannels && out.channel < 0;
+         ++channel) {
+        if (std::none_of(outputs_.begin(), outputs_.end(), [&](const auto& entry) {
+                return entry.first != alias && entry.second.channel == channel;
+            })) {
             out.channel = channel;
         }
     }
-    out.whole = out.channel < 0 ? nullptr : Mix_LoadWAV(file.c_str());
+    out.whole = out.channel < 0 ? nullptr : Mix_LoadWAV(out.file.c_str());
     return out.whole != nullptr;
 }
 
 void SdlAudioBackend::closeSong(const std::string& alias) {
     if (Output* out = output(alias)) {
         release(*out);
+        closedSongsEndAt_ = std::max(closedSongsEndAt_, std::min(out->endsAt, Now()));
         outputs_.erase(alias);
     }
     clock_.closeSong(alias);
+    closeWhenQuiet();
 }
 
+// A song paused while the device was closed starts afresh where the clock says it stands.
 void SdlAudioBackend::playSong(const std::string& alias) {
     const SongMode before = clock_.songMode(alias);
     clock_.playSong(alias);
     Output* out = output(alias);
     if (!out || before == SongMode::Playing || clock_.songMode(alias) != SongMode::Playing) return;
-    if (before == SongMode::Paused) {
+    const bool wasLoaded = out->loaded();
+    if (!device_.open() || (!wasLoaded && !load(alias, *out))) return;
+    if (before == SongMode::Paused && wasLoaded) {
         setPaused(*out, false);
     } else {
         start(alias, *out);
     }
+    noteEnd(alias);
+    closeWhenQuiet();
 }
 
 void SdlAudioBackend::pauseSong(const std::string& alias) {
     const bool playing = clock_.songMode(alias) == SongMode::Playing;
     clock_.pauseSong(alias);
     Output* out = output(alias);
-    if (out && playing) setPaused(*out, true);
+    if (out && out->loaded() && playing) setPaused(*out, true);
+    noteEnd(alias);
+    closeWhenQuiet();
 }
 
 void SdlAudioBackend::stopSong(const std::string& alias) {
     clock_.stopSong(alias);
     if (Output* out = output(alias)) halt(*out);
+    noteEnd(alias);
+    closeWhenQuiet();
 }
 
 void SdlAudioBackend::seekSong(const std::string& alias, uint32_t ms) {
     clock_.seekSong(alias, ms);
     if (Output* out = output(alias)) halt(*out);
+    noteEnd(alias);
+    closeWhenQuiet();
 }
 
 void SdlAudioBackend::setSongVolume(const std::string& alias, uint32_t volume) {
     clock_.setSongVolume(alias, volume);
     const Output* out = output(alias);
-    if (!out) return;
+    if (!out || !out->loaded()) return;
     if (out->music) {
         Mix_VolumeMusic(MixVolume(volume));
     } else {
@@ -248,11 +227,12 @@ void SdlAudioBackend::halt(Output& out) {
     }
 }
 
+// The song stays open: only what the mixer held for it goes.
 void SdlAudioBackend::release(Output& out) {
     halt(out);
     Mix_FreeMusic(out.music);
     Mix_FreeChunk(out.whole);
-    out = Output();
+    out = Output{out.file};
 }
 
 void SdlAudioBackend::setPaused(const Output& out, bool paused) {
@@ -265,6 +245,55 @@ void SdlAudioBackend::setPaused(const Output& out, bool paused) {
     } else {
         Mix_Resume(out.channel);
     }
+}
+
+// A song sounds until its end while it plays; one stopped or paused now sounded until now,
+// or until its end when that came first.
+void SdlAudioBackend::noteEnd(const std::string& alias) {
+    Output* out = output(alias);
+    if (!out) return;
+    const int64_t now = Now();
+    out->endsAt = clock_.songMode(alias) == SongMode::Playing
+                      ? now + clock_.songLength(alias) - clock_.songPosition(alias)
+                      : std::min(out->endsAt, now);
+}
+
+// When the last sound ends, as things stand.
+int64_t SdlAudioBackend::quietFrom() const {
+    int64_t quiet = std::max(effectEndsAt_, closedSongsEndAt_);
+    for (const auto& entry : outputs_) quiet = std::max(quiet, entry.second.endsAt);
+    return quiet;
+}
+
+// Closes the device once nothing has sounded for a while: a check falls due then, and one
+// that finds something sounding again sets the next. A check due earlier than the one
+// pending is added (a song closed early); a later one waits for the pending one.
+void SdlAudioBackend::closeWhenQuiet() {
+    if (!device_.isOpen() || !vb::HasHost()) return;
+    const int64_t due = quietFrom() + kLingerMs;
+    if (checkAt_ >= 0 && checkAt_ <= due) return;
+    checkAt_ = due;
+    const std::weak_ptr<int> alive = alive_;
+    const int64_t wait = std::max<int64_t>(due - Now(), 0);
+    vb::CurrentHost().runLater(static_cast<uint32_t>(wait), [this, alive, due] {
+        if (alive.expired()) return;
+        if (checkAt_ == due) checkAt_ = -1;
+        if (quietFrom() + kLingerMs <= Now()) {
+            closeDevice();
+        } else {
+            closeWhenQuiet();
+        }
+    });
+}
+
+void SdlAudioBackend::closeDevice() {
+    for (auto& entry : outputs_) release(entry.second);
+    if (effect_) {
+        Mix_HaltChannel(kSdlEffectChannel);
+        Mix_FreeChunk(effect_);
+        effect_ = nullptr;
+    }
+    device_.close();
 }
 
 }  // namespace

@@ -6,8 +6,12 @@
 /// decoded whole into a chunk and plays on a channel of its own; effects play as chunks on
 /// one channel, a new one cutting off the last. Positions, lengths and modes are those of
 /// the silent backend on the host's clock, so they read the same with or without a device.
-/// When no audio device can be opened, one line on stderr says so (what the libraries under
-/// SDL would print while trying is held back) and everything stays silent.
+///
+/// The device opens with the first sound asked for and closes again once nothing has
+/// sounded for two seconds (a check the host runs later, see vb::Host::runLater): a paused
+/// or finished song does not keep it open. A song asked to play after that opens it again
+/// and goes on where the clock says it stands. When no audio device can be opened, one line
+/// on stderr says so and everything stays silent.
 
 #include <memory>
 
@@ -15,8 +19,8 @@
 
 namespace media {
 
-/// Opens the audio device (SDL's audio subsystem and SDL_mixer) and returns the backend; the
-/// device is closed when the backend is destroyed. One at a time.
+/// The backend, with its device still closed; destroying it closes the device. One at a
+/// time.
 std::unique_ptr<AudioBackend> CreateSdlAudioBackend();
 
 }  // namespace media

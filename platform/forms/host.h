@@ -4,6 +4,7 @@
 /// program, the headless host in tests.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,13 @@ public:
     virtual void sleep(uint32_t ms) = 0;
     /// Delivers the timer ticks and input that are due now, then returns (DoEvents).
     virtual void doEvents() = 0;
+    /// Runs @p task once, @p ms from now, on the user-interface thread, as a one-shot timer
+    /// that belongs to no window would tick (not during a sleep). Each call adds a task of
+    /// its own. A host without timers of its own runs nothing.
+    virtual void runLater(uint32_t ms, std::function<void()> task) {
+        static_cast<void>(ms);
+        static_cast<void>(task);
+    }
     /// Milliseconds on the host's monotonic clock.
     virtual int64_t nowMs() = 0;
     /// Seconds since local midnight, with fractions (the runtime's Timer function).

@@ -32,12 +32,24 @@ void HeadlessHost::deliverUntil(int64_t target) {
     for (;;) {
         int64_t due = 0;
         vb::Timer* timer = timers_.next(target, due);
+        const auto task = tasks_.begin();
+        if (task != tasks_.end() && task->first <= target && (!timer || task->first < due)) {
+            now_ = std::max(now_, task->first);
+            const std::function<void()> run = std::move(task->second);
+            tasks_.erase(task);
+            run();
+            continue;
+        }
         if (!timer) break;
         now_ = std::max(now_, due);
         timers_.delivered(*timer, now_);
         timer->RaiseTimer();
     }
     now_ = std::max(now_, target);
+}
+
+void HeadlessHost::runLater(uint32_t ms, std::function<void()> task) {
+    tasks_.emplace(now_ + ms, std::move(task));
 }
 
 void HeadlessHost::setTimeOfDay(double secondsSinceMidnight) {

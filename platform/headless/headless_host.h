@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -139,6 +140,9 @@ public:
     void sleep(uint32_t ms) override;
     /// Delivers the ticks due at the current time.
     void doEvents() override;
+    /// The task runs when the clock passes its time, in time order with the timer ticks
+    /// (tasks due at the same moment in the order they were given, after the ticks then).
+    void runLater(uint32_t ms, std::function<void()> task) override;
     int64_t nowMs() override { return now_; }
     double secondsSinceMidnight() override;
     int32_t screenWidth() override { return kScreenWidthTwips; }
@@ -167,6 +171,7 @@ private:
     int64_t now_ = 0;
     double timeOfDayAtZero_ = 0;
     TimerQueue timers_;
+    std::multimap<int64_t, std::function<void()>> tasks_;  // by the time each falls due
     std::deque<ModalScript> modalScripts_;
     std::deque<int16_t> msgBoxAnswers_;
     std::vector<ModalShow> modalShows_;

@@ -1,6 +1,8 @@
 #include "platform/audio_sdl/sdl_audio.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <lame.h>
 #include <stdlib.h>
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/audio_sdl/sound_library.h"
 #include "platform/files/temp_folder.h"
 #include "platform/headless/headless_host.h"
 #include "platform/media/mci.h"
@@ -84,11 +87,56 @@ protected:
     std::unique_ptr<media::AudioBackend> backend_;
 };
 
-TEST_F(SdlAudio, TheDummyDeviceOpens) {
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    EXPECT_EQ(Mix_QuerySpec(&frequency, &format, &channels), 1);
+bool DeviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) == 1; }
+
+// The device opens with the first sound and closes two seconds after the last one ended, SDL's
+// audio with it: an idle program keeps no audio thread. A song paused meanwhile goes on from
+// where it stood.
+TEST_F(SdlAudio, TheDeviceWorksOnlyWhileSomethingSounds) {
+    EXPECT_FALSE(DeviceOpen());
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    EXPECT_TRUE(DeviceOpen());
+    host_.advance(kSongSeconds * 1000 + 1999);
+    EXPECT_TRUE(DeviceOpen());
+    host_.advance(1);
+    EXPECT_FALSE(DeviceOpen());
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+
+    EXPECT_EQ(Mci("open \"" + song_ + "\" type MPEGVideo alias myMP3"), "1");
+    EXPECT_EQ(Mci("play myMP3"), "");
+    host_.advance(1000);
+    EXPECT_EQ(Mci("pause myMP3"), "");
+    host_.advance(2000);
+    EXPECT_FALSE(DeviceOpen());
+    EXPECT_EQ(Mci("resume myMP3"), "");
+    EXPECT_TRUE(DeviceOpen());
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mci("status myMP3 position"), "1000");
+    host_.advance(std::stoi(songMs_) - 1000 + 2000);
+    EXPECT_EQ(Mci("status myMP3 mode"), "stopped");
+    EXPECT_FALSE(DeviceOpen());
+    // A song closed early does not hold the device open until its end would have come.
+    EXPECT_EQ(Mci("play myMP3 from 0"), "");
+    host_.advance(500);
+    EXPECT_EQ(Mci("close myMP3"), "");
+    host_.advance(2000);
+    EXPECT_FALSE(DeviceOpen());
+}
+
+// SDL and its libraries stay out of the program until it first asks for a sound.
+TEST_F(SdlAudio, TheSoundLibraryLoadsWithTheFirstSound) {
+    const auto loaded = [] {
+        void* library = dlopen(SOUND_LIBRARY, RTLD_NOW | RTLD_NOLOAD);
+        if (library) dlclose(library);
+        return library != nullptr;
+    };
+    const auto backend = media::CreateSoundLibraryBackend(SOUND_LIBRARY);
+    media::SetAudioBackend(backend.get());
+    EXPECT_FALSE(loaded());
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    EXPECT_TRUE(loaded());
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    media::SetAudioBackend(backend_.get());
 }
 
 TEST_F(SdlAudio, EffectsPlayOneAtATime) {
@@ -154,6 +202,20 @@ TEST_F(SdlAudio, TheJinglePlaysAsAChunkBesideTheSong) {
     EXPECT_EQ(Mci("close myMP3"), "");
 }
 
+// Without its library the program plays silently, and says so once.
+TEST_F(SdlAudio, WithoutTheSoundLibraryItSaysSoOnceAndPlaysSilently) {
+    const auto backend = media::CreateSoundLibraryBackend(folder_ / "missing.so");
+    media::SetAudioBackend(backend.get());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.rfind("Tolvarin: no sound device (", 0), 0u) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    media::SetAudioBackend(backend_.get());
+}
+
 // Sets an environment variable for the life of the object, then puts back what was there.
 class ScopedEnv {
 public:
@@ -197,21 +259,21 @@ TEST(SdlAudioWithoutDevice, SaysSoOnceAndKeepsTimeSilently) {
     const std::string song = folder.Write("song.mp3", EncodeSong(frames)).string();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.driver);
-        std::unique_ptr<media::AudioBackend> backend;
+        const std::unique_ptr<media::AudioBackend> backend = media::CreateSdlAudioBackend();
+        media::SetAudioBackend(backend.get());
         testing::internal::CaptureStderr();
         {
             const ScopedEnv driver("SDL_AUDIODRIVER", c.driver);
             const ScopedEnv device("AUDIODEV", c.device);
-            backend = media::CreateSdlAudioBackend();
+            EXPECT_EQ(win::mciSendStringA(("open " + song + " alias song").c_str(), nullptr, 0, 0),
+                      0u);
         }
+        EXPECT_EQ(win::mciSendStringA("play song", nullptr, 0, 0), 0u);
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(said.rfind("Tolvarin: no sound device (", 0), 0u) << said;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 
-        media::SetAudioBackend(backend.get());
         char reply[16] = {};
-        EXPECT_EQ(win::mciSendStringA(("open " + song + " alias song").c_str(), nullptr, 0, 0), 0u);
-        EXPECT_EQ(win::mciSendStringA("play song", nullptr, 0, 0), 0u);
         host.advance(250);
         EXPECT_EQ(win::mciSendStringA("status song position", reply, sizeof reply, 0), 0u);
         EXPECT_STREQ(reply, "250");

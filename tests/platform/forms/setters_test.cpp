@@ -6,6 +6,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/recording_host.h"
+#include "platform/gdi/bitmap.h"
 
 namespace {
 
@@ -161,6 +162,28 @@ TEST(Setters, SharedPictureIsTheSamePicture) {
     EXPECT_EQ(host.take(), Lines{"control img Picture"});
     s.img.setPicture(s.cmd.Picture());
     EXPECT_EQ(host.take(), Lines{});
+}
+
+// A deferred picture is decoded once, when its pixels are first asked for, for all its
+// copies; setting it on controls and telling pictures apart decode nothing.
+TEST(Setters, ADeferredPictureIsDecodedWhenFirstNeeded) {
+    int decoded = 0;
+    const auto pixels = std::make_shared<const gdi::Bitmap>(2, 2);
+    const auto decode = [&] {
+        ++decoded;
+        return pixels;
+    };
+    Sheet s;
+    const vb::Picture held = vb::Picture::Deferred(decode, "held1");
+    s.pic.setPicture(held);
+    s.img.setPicture(held);
+    s.img.setPicture(vb::Picture::Deferred(decode, "held1"));
+    EXPECT_FALSE(s.img.Picture() == held) << "another picture, though of the same name";
+    EXPECT_EQ(s.pic.Picture(), held);
+    EXPECT_EQ(decoded, 0);
+    EXPECT_EQ(s.pic.Picture().bitmap(), pixels);
+    EXPECT_EQ(held.bitmap(), pixels);
+    EXPECT_EQ(decoded, 1);
 }
 
 TEST(Controls, RegisterWithTheirFormAndTellTheHostWhenDestroyed) {

@@ -115,6 +115,30 @@ TEST(HeadlessClock, TimeOfDayMovesWithTheClock) {
     EXPECT_EQ(host.nowMs(), 1750);
 }
 
+// Tasks for later run in time order among the ticks (after a tick due at the same time),
+// not while the thread sleeps; a task may leave another for later.
+TEST(HeadlessClock, TasksForLaterRunWithTheTicks) {
+    headless::HeadlessHost host;
+    headlesstest::Rig rig;
+    vb::Timer timer(rig, "tmrA");
+    std::string ran;
+    const auto note = [&](const std::string& what) {
+        ran += what + "@" + std::to_string(host.nowMs()) + " ";
+    };
+    timer.Tick = [&] { note("A"); };
+    timer.setInterval(100);
+    rig.Load();
+    host.runLater(300, [&] { note("late"); });
+    host.runLater(100, [&] {
+        note("soon");
+        host.runLater(50, [&] { note("after"); });
+    });
+    host.sleep(120);
+    EXPECT_EQ(ran, "");
+    host.advance(190);
+    EXPECT_EQ(ran, "A@120 soon@120 after@170 A@220 late@300 ");
+}
+
 TEST(HeadlessClock, SleepAndDoEventsGoThroughTheRuntime) {
     headless::HeadlessHost host;
     win::Sleep(60);

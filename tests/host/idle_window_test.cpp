@@ -1,0 +1,48 @@
+// A window as the game changes it: hidden, it catches up with the model when it shows; shown,
+// a new text in a status panel paints that panel again and not the whole bar.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPaintEvent>
+#include <vector>
+
+#include "host/host_fixture.h"
+#include "platform/forms/bars.h"
+
+namespace {
+
+TEST_F(HostTest, AHiddenWindowShowsTheModelAsItStandsWhenShownAgain) {
+    form.Hide();
+    form.lblTip(3).setCaption("17");
+    form.cmdUp(4).setVisible(false);
+    form.picDice(2).setLeft(form.picDice(2).Left() + 150);
+    form.Show();
+    EXPECT_EQ(static_cast<QLabel&>(widgetOf(form.lblTip(3))).text(), "17");
+    EXPECT_TRUE(widgetOf(form.cmdUp(4)).isHidden());
+    EXPECT_EQ(widgetOf(form.picDice(2)).x(), form.picDice(2).Left() / 15);
+}
+
+// Keeps the rectangle of every paint event a widget gets.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(QWidget& widget) { widget.installEventFilter(this); }
+    std::vector<QRect> painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) painted.push_back(static_cast<QPaintEvent*>(e)->rect());
+        return false;
+    }
+};
+
+TEST_F(HostTest, ANewStatusTextRepaintsItsPanelOnly) {
+    QWidget& bar = widgetOf(form.StatusBar1);
+    QCoreApplication::processEvents();  // the paints the window's showing asked for
+    PaintSpy spy(bar);
+    form.StatusBar1.Panels(5).setText("00:00:07");
+    ASSERT_TRUE(RunEventsUntil([&] { return !spy.painted.empty(); }));
+    for (const QRect& r : spy.painted) EXPECT_GT(r.left(), bar.width() / 2) << "the clock is right";
+}
+
+}  // namespace
