@@ -13,13 +13,6 @@ Picture Picture::Deferred(Decoder decode, std::string name) {
     return picture;
 }
 
-Picture Picture::Icon(std::shared_ptr<const gdi::Bitmap> colour,
-                      std::shared_ptr<const gdi::Bitmap> mask, std::string name) {
-    Picture icon(std::move(colour), std::move(name));
-    icon.mask_ = std::move(mask);
-    return icon;
-}
-
 // A picture not decoded yet shares its pixels only with its own copies.
 bool operator==(const Picture& a, const Picture& b) {
     if (a.name_ != b.name_ || a.mask_ != b.mask_) return false;
