@@ -28,6 +28,8 @@ void frmAbout::InitializeComponent() {
     cmdClose.Move(1770, 4515, 1410, 420);
     cmdClose.setVisible(true);
     cmdClose.setEnabled(true);
+    cmdClose.setDefault(true);
+    cmdClose.setCancel(true);
     cmdClose.Click = [this] { cmdClose_Click(); };
     lblWebSite.Click = [this] { lblWebSite_Click(); };
     lblemail.Click = [this] { lblemail_Click(); };

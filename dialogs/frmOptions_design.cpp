@@ -131,6 +131,9 @@ void frmOptions::DesignButtons() {
     HoverCommand2.Move(3030, 6780, 1935, 525);
     HoverCommand1.Create(&ok);
     HoverCommand2.Create(&cancel);
+    // Enter is OK and Escape is Cancel, wherever the focus is.
+    HoverCommand1.setDefault(true);
+    HoverCommand2.setCancel(true);
     HoverCommand1.Click = [this] { HoverCommand1_Click(); };
     HoverCommand2.Click = [this] { HoverCommand2_Click(); };
 }

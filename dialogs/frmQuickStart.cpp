@@ -33,6 +33,7 @@ void frmQuickStart::InitializeComponent() {
     dialogs::DesignHoverButton(cmdPrint, "&Print", 6480, 5490, 1455, 420);
     dialogs::DesignHoverButton(cmdOK, "&OK", 8130, 5490, 1455, 420);
     cmdPrint.Click = [this] { cmdPrint_Click(); };
+    cmdOK.setCancel(true);  // Escape closes the rules
     cmdOK.Click = [this] { cmdOK_Click(); };
 }
 

@@ -65,5 +65,6 @@ void frmScores2::DesignButtons() {
     cmdClearTable.Create(&clearTable);
     cmdReturn.Create(&returnButton);
     cmdClearTable.Click = [this] { cmdClearTable_Click(); };
+    cmdReturn.setCancel(true);  // Escape returns
     cmdReturn.Click = [this] { cmdReturn_Click(); };
 }

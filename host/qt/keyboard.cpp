@@ -2,7 +2,6 @@
 // order; TabStop decides whether the Tab key stops), the first control to take the focus,
 // the default and cancel buttons that Enter and Escape press, and the key codes.
 
-#include "host/qt/failure.h"
 #include "host/qt/keyboard.h"
 
 #include <QTimer>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "host/qt/control_view.h"
+#include "host/qt/failure.h"
 #include "host/qt/form_window.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/user_control_host.h"

@@ -6,7 +6,6 @@
 
 #include <QHeaderView>
 #include <QPainter>
-#include <QPixmap>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -14,12 +13,12 @@
 
 #include "host/qt/failure.h"
 #include "host/qt/form_window.h"
+#include "host/qt/picture_icon.h"
 #include "host/qt/units.h"
 #include "host/qt/views.h"
 #include "platform/forms/form.h"
 #include "platform/forms/image_list.h"
 #include "platform/forms/list_view.h"
-#include "platform/gdi/bitmap.h"
 
 namespace qthost {
 
@@ -29,11 +28,17 @@ constexpr vb::OleColor kGridColour = 0xC0C0C0;
 
 QString UpToZero(const std::string& text) { return ToQString(text.substr(0, text.find('\0'))); }
 
+// Rows stand a little apart, as a report list spaces them.
+constexpr int kRowPadding = 4;
+
 // The cell as the style draws it, then its right and bottom rule.
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(const vb::ListView& list, QObject* parent)
         : QStyledItemDelegate(parent), list_(list) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, kRowPadding);
+    }
     void paint(QPainter* p, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyledItemDelegate::paint(p, option, index);
@@ -69,6 +74,7 @@ public:
 protected:
     void refresh() override {
         const QSignalBlocker quiet(this);
+        setFont(ToQFont(list_.Font()));
         QPalette p = palette();
         p.setColor(QPalette::Base, ToQColor(list_.BackColor()));
         setPalette(p);
@@ -112,20 +118,14 @@ private:
         const auto* images =
             dynamic_cast<vb::ImageList*>(list_.Parent().FindControl(list_.ColumnHeaderIcons()));
         if (!images || index < 1 || index > images->Count()) return {};
-        const auto& bitmap = images->ListImages(index).bitmap();
-        if (!bitmap) return {};
-        QImage image = ToQImage(*bitmap).convertToFormat(QImage::Format_ARGB32);
-        const QRgb mask = ToQColor(images->MaskColor()).rgb();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) == mask) image.setPixel(x, y, 0);
-        return QIcon(QPixmap::fromImage(image));
+        return PictureIcon(images->ListImages(index), images->MaskColor());
     }
 
     void chosen() {
         const QList<QTreeWidgetItem*> picked = selectedItems();
         const int row = picked.isEmpty() ? -1 : indexOfTopLevelItem(picked.front());
-        if (row >= 0 && row < list_.ItemCount()) Guarded([&] { list_.RaiseItemClick(list_.ListItems(row + 1)); });
+        if (row >= 0 && row < list_.ItemCount())
+            Guarded([&] { list_.RaiseItemClick(list_.ListItems(row + 1)); });
         EventDelivered(*this);
         refresh();
     }

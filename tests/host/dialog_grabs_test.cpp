@@ -2,8 +2,10 @@
 // modal over the main window and grabbed to a PNG in the build tree (grabs/, beside the
 // test's working folder) for a person to look at, at the run's scale.
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QTabBar>
 #include <QTimer>
 #include <string>
@@ -60,3 +62,29 @@ TEST_F(DialogGrabs, TheTopScoresTabsFitSideBySide) {
 }
 
 }  // namespace
+
+// Escape leaves each dialog as its cancelling button does; Enter in the options is OK.
+TEST_F(DialogGrabs, EscapeAndEnterAnswerTheDialogs) {
+    Module1::OpenedFromMain = true;
+    Module1::ShowScoreResult = false;
+    // Whether @p key closed @p dialog.
+    const auto closes = [&](vb::Form& dialog, Qt::Key key) {
+        bool closed = false;
+        QTimer::singleShot(0, [&, key] {
+            QWidget* window = host.windowOf(dialog);
+            QWidget* focused = window->focusWidget();
+            QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(focused ? focused : window, &down);
+            closed = !dialog.Loaded();
+            if (!closed) dialog.Unload();
+        });
+        Module1::SettingsChanged = false;
+        dialog.Show(vb::vbModal, &form);
+        return closed;
+    };
+    EXPECT_TRUE(closes(vb::Default<frmOptions>(), Qt::Key_Escape));
+    EXPECT_FALSE(Module1::SettingsChanged);
+    EXPECT_TRUE(closes(vb::Default<frmOptions>(), Qt::Key_Return));
+    EXPECT_TRUE(Module1::SettingsChanged);  // OK ran
+    EXPECT_TRUE(closes(vb::Default<frmScores2>(), Qt::Key_Escape));
+}
