@@ -15,7 +15,7 @@
 
 #include "platform/forms/bars.h"
 #include "platform/forms/form.h"
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 #include "platform/gdi/text.h"
 #include "platform/user32/menus.h"
 

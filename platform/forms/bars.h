@@ -11,7 +11,7 @@
 
 #include "platform/forms/control.h"
 #include "platform/forms/image_list.h"
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 namespace vb {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/forms/control.h"
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 namespace vb {
 

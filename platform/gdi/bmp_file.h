@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 #include "platform/gdi/bitmap.h"
 
 namespace gdi {

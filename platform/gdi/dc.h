@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/gdi32.h"
 

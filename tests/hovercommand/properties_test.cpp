@@ -5,7 +5,7 @@
 
 #include "hover_fixture.h"
 #include "platform/com/registration.h"
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 #include "platform/gdi/bitmap.h"
 
 namespace {
