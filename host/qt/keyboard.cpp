@@ -17,7 +17,9 @@ namespace qthost {
 
 namespace {
 
-constexpr int16_t kEnter = 13, kEscape = 27, kSpace = 32;
+using vb::vbKeyEscape;
+using vb::vbKeyReturn;
+using vb::vbKeySpace;
 
 // Controls in the order the Tab key walks them; equal indexes keep their design order.
 std::vector<vb::Control*> TabOrder(const vb::Form& form) {
@@ -49,11 +51,11 @@ int16_t KeyCodeOf(const QKeyEvent& e) {
     switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return kEnter;
+            return vbKeyReturn;
         case Qt::Key_Escape:
-            return kEscape;
+            return vbKeyEscape;
         case Qt::Key_Space:
-            return kSpace;
+            return vbKeySpace;
         default:
             return 0;
     }
@@ -97,10 +99,10 @@ void FormWindow::focusFirst() {
 
 bool FormWindow::pressDefaultOrCancel(const QKeyEvent& e) {
     const int16_t key = KeyCodeOf(e);
-    if ((key != kEnter && key != kEscape) || e.isAutoRepeat()) return false;
+    if ((key != vbKeyReturn && key != vbKeyEscape) || e.isAutoRepeat()) return false;
     vb::Form* f = form();
     for (vb::Control* c : f ? f->Controls() : std::vector<vb::Control*>{}) {
-        if (!(key == kEnter ? IsDefault(*c) : IsCancel(*c)) || !c->ReceivesInput()) continue;
+        if (!(key == vbKeyReturn ? IsDefault(*c) : IsCancel(*c)) || !c->ReceivesInput()) continue;
         c->RaiseClick();
         return true;
     }

@@ -17,7 +17,6 @@ namespace qthost {
 
 namespace {
 
-constexpr int16_t kFixedSingle = 1;
 constexpr int kBorder = 2;
 
 class PictureBoxView : public View<QWidget> {
@@ -31,7 +30,7 @@ protected:
         const gdi::Bitmap* pixels = gdi::SurfaceOf(box_);
         if (!pixels) pixels = box_.Picture().bitmap().get();
         if (pixels) p.drawImage(QPoint(0, 0), SharpImage(*pixels, devicePixelRatioF()));
-        if (box_.BorderStyle() == kFixedSingle)
+        if (box_.BorderStyle() == vb::vbFixedSingle)
             qDrawShadePanel(&p, rect(), palette(), true, kBorder);
     }
 

@@ -10,14 +10,11 @@
 #include "platform/forms/host.h"
 #include "platform/types/colours.h"
 #include "platform/types/font.h"
+#include "platform/types/input.h"
 
 namespace vb {
 
 class Form;
-
-/// Mouse buttons and shift keys as the events report them.
-enum : int16_t { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
-enum : int16_t { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 
 using MouseHandler = std::function<void(int16_t Button, int16_t Shift, float X, float Y)>;
 

@@ -9,12 +9,13 @@
 #include "platform/gdi/colours.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/handles.h"
+#include "platform/types/twips.h"
 
 namespace gdi {
 
 namespace {
 
-constexpr int32_t kTwipsPerPixel = 15;
+using vb::kTwipsPerPixel;
 
 struct Surface {
     win::HDC dc;

@@ -12,8 +12,6 @@ namespace vb {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
-
 std::optional<Date>& FixedNow() {
     static std::optional<Date> fixed;
     return fixed;
