@@ -15,7 +15,7 @@
 #include "host/qt/qt_host.h"
 #include "host/qt/units.h"
 #include "platform/forms/controls.h"
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/forms/picturebox_surface.h"
 #include "platform/user32/metrics.h"
 #include "platform/user32/window_pos.h"
 

@@ -11,7 +11,7 @@
 #include "host/qt/units.h"
 #include "host/qt/views.h"
 #include "platform/gdi/bitmap.h"
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/forms/picturebox_surface.h"
 
 namespace qthost {
 

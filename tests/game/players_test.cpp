@@ -9,7 +9,7 @@
 
 #include "game/turn_fixture.h"
 #include "platform/gdi/bitmap.h"
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/forms/picturebox_surface.h"
 
 namespace {
 

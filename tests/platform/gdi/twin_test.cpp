@@ -11,7 +11,7 @@
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi32.h"
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/forms/picturebox_surface.h"
 
 namespace {
 
