@@ -15,8 +15,8 @@
 
 #include "platform/forms/bars.h"
 #include "platform/forms/form.h"
-#include "platform/types/picture.h"
 #include "platform/gdi/text.h"
+#include "platform/types/picture.h"
 #include "platform/user32/menus.h"
 
 namespace modODMenus {

@@ -10,8 +10,8 @@
 
 #include "host/qt/units.h"
 #include "host/qt/views.h"
-#include "platform/gdi/bitmap.h"
 #include "platform/forms/picturebox_surface.h"
+#include "platform/gdi/bitmap.h"
 
 namespace qthost {
 

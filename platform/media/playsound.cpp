@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/files/user_store.h"
-#include "platform/types/clock.h"
 #include "platform/media/audio_backend.h"
 #include "platform/media/call_record.h"
+#include "platform/types/clock.h"
 
 namespace media {
 namespace {

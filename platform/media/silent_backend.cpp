@@ -1,7 +1,7 @@
 #include "platform/media/silent_backend.h"
 
-#include "platform/types/clock.h"
 #include "platform/media/sound_length.h"
+#include "platform/types/clock.h"
 
 namespace media {
 

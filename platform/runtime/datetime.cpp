@@ -5,8 +5,8 @@
 #include <optional>
 #include <stdexcept>
 
-#include "platform/types/clock.h"
 #include "platform/runtime/errors.h"
+#include "platform/types/clock.h"
 
 namespace vb {
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "game/support/tolvarin_fixture.h"
-#include "platform/gdi/bitmap.h"
 #include "platform/forms/picturebox_surface.h"
+#include "platform/gdi/bitmap.h"
 #include "platform/types/twips.h"
 #include "platform/user32/cursors.h"
 #include "shell/resource_table.h"
