@@ -204,8 +204,8 @@ void ShowSwitches(F& f) {
     f.Toolbar2.Buttons("tbSound").setImage(Module1::SoundSetting ? F::kSoundOnPicture
                                                                  : F::kSoundOffPicture);
     ShowSwitch(f.mnuMusicOn, f.mnuMusicOn2, f.mnuMusicOff, f.mnuMusicOff2, Module1::MusicOn);
-    f.Toolbar2.Buttons("tbBGmusic").setImage(Module1::MusicOn ? F::kMusicOnPicture
-                                                              : F::kMusicOffPicture);
+    f.Toolbar2.Buttons("tbBGmusic")
+        .setImage(Module1::MusicOn ? F::kMusicOnPicture : F::kMusicOffPicture);
 }
 
 int32_t WindowHeight() {

@@ -1,6 +1,6 @@
 #include "platform/forms/controls.h"
-#include "platform/forms/form_windows.h"
 
+#include "platform/forms/form_windows.h"
 #include "platform/forms/picturebox_surface.h"
 
 namespace vb {

@@ -11,8 +11,14 @@ namespace vb {
 using OleColor = uint32_t;
 
 /// Standard colours.
-enum : OleColor { vbBlack = 0x000000, vbWhite = 0xFFFFFF, vbRed = 0x0000FF, vbGreen = 0x00FF00,
-                  vbBlue = 0xFF0000, vbYellow = 0x00FFFF };
+enum : OleColor {
+    vbBlack = 0x000000,
+    vbWhite = 0xFFFFFF,
+    vbRed = 0x0000FF,
+    vbGreen = 0x00FF00,
+    vbBlue = 0xFF0000,
+    vbYellow = 0x00FFFF
+};
 
 /// The system colours that controls and windows are given.
 inline constexpr OleColor vbWindowBackground = 0x80000005;
