@@ -17,9 +17,7 @@ namespace qthost {
 
 namespace {
 
-using vb::vbKeyEscape;
-using vb::vbKeyReturn;
-using vb::vbKeySpace;
+constexpr int16_t kEnter = vb::vbKeyReturn, kEscape = vb::vbKeyEscape, kSpace = vb::vbKeySpace;
 
 // Controls in the order the Tab key walks them; equal indexes keep their design order.
 std::vector<vb::Control*> TabOrder(const vb::Form& form) {
@@ -51,11 +49,11 @@ int16_t KeyCodeOf(const QKeyEvent& e) {
     switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return vbKeyReturn;
+            return kEnter;
         case Qt::Key_Escape:
-            return vbKeyEscape;
+            return kEscape;
         case Qt::Key_Space:
-            return vbKeySpace;
+            return kSpace;
         default:
             return 0;
     }
@@ -99,10 +97,10 @@ void FormWindow::focusFirst() {
 
 bool FormWindow::pressDefaultOrCancel(const QKeyEvent& e) {
     const int16_t key = KeyCodeOf(e);
-    if ((key != vbKeyReturn && key != vbKeyEscape) || e.isAutoRepeat()) return false;
+    if ((key != kEnter && key != kEscape) || e.isAutoRepeat()) return false;
     vb::Form* f = form();
     for (vb::Control* c : f ? f->Controls() : std::vector<vb::Control*>{}) {
-        if (!(key == vbKeyReturn ? IsDefault(*c) : IsCancel(*c)) || !c->ReceivesInput()) continue;
+        if (!(key == kEnter ? IsDefault(*c) : IsCancel(*c)) || !c->ReceivesInput()) continue;
         c->RaiseClick();
         return true;
     }
