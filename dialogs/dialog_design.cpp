@@ -8,10 +8,9 @@ namespace dialogs {
 namespace {
 
 constexpr int32_t kThinBorder = 2;
-constexpr int32_t kCentred = 1;
 constexpr vb::OleColor kTitleBlue = 0x663300;  // RGB(0, 51, 102), the rules' background
 constexpr vb::OleColor kLinkBlue = 0xCC3300;   // RGB(0, 51, 204)
-constexpr vb::OleColor kText = 0x80000012;     // the system's button text
+constexpr vb::OleColor kText = vb::vbButtonText;
 const vb::Font kTitleFont{.Name = "Arial", .Size = 20, .Bold = true};
 const vb::Font kPlainFont{.Name = "Tahoma", .Size = 8.25f};
 const vb::Font kBoldFont{.Name = "Tahoma", .Size = 8.25f, .Bold = true};
@@ -24,7 +23,7 @@ void DesignHoverButton(vb::UserControlHost& button, const char* caption, int32_t
                        int32_t top, int32_t width, int32_t height) {
     const com::PropertyBag design{{"Caption", com::Variant(caption)},
                                   {"Style", com::Variant(kThinBorder)},
-                                  {"HAlign", com::Variant(kCentred)},
+                                  {"HAlign", com::Variant(kHAlignCenter)},
                                   {"Font", com::Variant(kBoldFont)}};
     button.Move(left, top, width, height);
     button.Create(&design);

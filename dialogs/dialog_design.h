@@ -1,7 +1,7 @@
 #pragma once
-// What the welcome, about and quick-start windows share in their designs: buttons of the
-// HoverCommand control made from their stored properties, labels, the product's lines and
-// links, and centring over another window.
+// What the dialogs share in their designs: buttons of the HoverCommand control made from
+// their stored properties, labels, the product's lines and links, and centring over another
+// window.
 
 #include <cstdint>
 
@@ -13,6 +13,10 @@
 namespace dialogs {
 
 inline constexpr const char* kHoverProgID = "Lumbrix1.HoverCommand";
+// A HoverCommand's HAlign that centres its caption.
+inline constexpr int32_t kHAlignCenter = 1;
+// The font of the buttons of the options and top-scores windows.
+inline const vb::Font kButtonFont{.Name = "Verdana", .Size = 8, .Bold = true};
 
 // A HoverCommand with @p caption, its stored properties as the dialogs' design holds them
 // (centred caption, a thin border under the pointer, bold Tahoma); placed in twips.

@@ -2,11 +2,14 @@
 
 #include "dialogs/dialog_design.h"
 #include "game/frmTolvarin.h"
+#include "platform/types/twips.h"
 #include "shell/base_cursor.h"
 #include "shell/links.h"
 #include "shell/resources.h"
 
 namespace {
+
+using vb::kTwipsPerPixel;
 
 // The banner across the top, 314 x 120 pixels.
 constexpr int32_t kBannerWidthPx = 314;
@@ -18,7 +21,7 @@ constexpr int32_t kBannerHeightPx = 120;
 void frmAbout::InitializeComponent() {
     setCaption("About Tolvarin 2.2.2");
     designGeometry(0, 0, 5040, 5655);
-    Image1.Move(120, 120, kBannerWidthPx * 15, kBannerHeightPx * 15);
+    Image1.Move(120, 120, kBannerWidthPx * kTwipsPerPixel, kBannerHeightPx * kTwipsPerPixel);
     Image1.setPicture(vb::LoadResPicture("aboutbanner"));
     Image1.setVisible(true);
     dialogs::DesignProductLabels({Frame2, lblTitle, lblVersion, lblCopyright, Frame6, Label1,

@@ -8,7 +8,6 @@ namespace {
 
 // The dialog sits this far below the middle of the main window, clear of the sheet's end.
 constexpr int32_t kBelowCentre = 2200;
-constexpr int16_t kEscape = 27;
 
 }  // namespace
 
@@ -40,7 +39,7 @@ void frmEndGame::Form_Load() {
 }
 
 void frmEndGame::Form_KeyPress(int16_t& KeyAscii) {
-    if (KeyAscii == kEscape) cmdUndo_Click();
+    if (KeyAscii == vb::vbKeyEscape) cmdUndo_Click();
 }
 
 void frmEndGame::cmdFinish_Click() {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "dialogs/dialog_design.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/slider.h"
@@ -43,8 +44,8 @@ public:
     vb::Label Label1{*this, "Label1"};  // "Min"
     vb::Slider sldVolume{*this, "sldVolume"};
     vb::Label Label2{*this, "Label2"};  // "Max"
-    vb::UserControlHost HoverCommand1{*this, "HoverCommand1", "Lumbrix1.HoverCommand"};  // OK
-    vb::UserControlHost HoverCommand2{*this, "HoverCommand2", "Lumbrix1.HoverCommand"};  // Cancel
+    vb::UserControlHost HoverCommand1{*this, "HoverCommand1", dialogs::kHoverProgID};  // OK
+    vb::UserControlHost HoverCommand2{*this, "HoverCommand2", dialogs::kHoverProgID};  // Cancel
 
     int32_t SavedVolume = 0;  // MusicVolume as the dialog found it, for Cancel
 

@@ -1,14 +1,15 @@
 // The options dialog as designed: one tab holding seven frames in five rows, and the OK and
 // Cancel buttons under them. Every place is relative to the control it sits in.
 
+#include "dialogs/dialog_design.h"
 #include "dialogs/frmOptions.h"
 
 namespace {
 
 using F = frmOptions;
 
-const vb::Font kButtonFont{.Name = "Verdana", .Size = 8, .Bold = true};
-constexpr int32_t kHAlignCenter = 1;
+using dialogs::kButtonFont;
+using dialogs::kHAlignCenter;
 
 // The inner area is 5685 x 7755 twips; the tab fills it but for a 60-twip edge.
 constexpr int32_t kInnerWidth = 5685, kInnerHeight = 7755;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "dialogs/dialog_design.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/image_list.h"
@@ -23,8 +24,8 @@ public:
     vb::ImageList ilHeader{*this, "ilHeader"};  // the column headers' icons
     vb::Label lblScore{*this, "lblScore"};      // the result line after a game
     vb::CheckBox Check1{*this, "Check1"};       // grid lines
-    vb::UserControlHost cmdClearTable{*this, "cmdClearTable", "Lumbrix1.HoverCommand"};
-    vb::UserControlHost cmdReturn{*this, "cmdReturn", "Lumbrix1.HoverCommand"};
+    vb::UserControlHost cmdClearTable{*this, "cmdClearTable", dialogs::kHoverProgID};
+    vb::UserControlHost cmdReturn{*this, "cmdReturn", dialogs::kHoverProgID};
     // A box around the buttons (and the result line): its foot and its two sides.
     vb::Line Line2{*this, "Line2"};
     vb::Line Line3{*this, "Line3"};

@@ -1,6 +1,7 @@
 // The top-scores window as designed: the tabs over the list, the result line, the two
 // buttons in a box of rules, and the grid-lines switch below it.
 
+#include "dialogs/dialog_design.h"
 #include "dialogs/frmScores2.h"
 #include "shell/resources.h"
 
@@ -8,8 +9,8 @@ namespace {
 
 const vb::Font kVerdana{.Name = "Verdana", .Size = 8};
 const vb::Font kArial{.Name = "Arial", .Size = 9, .Bold = true};
-const vb::Font kButtonFont{.Name = "Verdana", .Size = 8, .Bold = true};
-constexpr int32_t kHAlignCenter = 1;
+using dialogs::kButtonFont;
+using dialogs::kHAlignCenter;
 
 // The tabs, in the order of the tables they show.
 constexpr const char* kTabCaptions[] = {"&Yamb - 6 Dice", "&Yamb - 5 Dice",

@@ -2,11 +2,14 @@
 
 #include "game/frmTolvarin.h"
 #include "platform/gdi/drawing.h"
+#include "platform/types/twips.h"
 #include "platform/user32/window_pos.h"
 #include "platform/user32/window_region.h"
 #include "shell/resources.h"
 
 namespace {
+
+using vb::kTwipsPerPixel;
 
 // The window's inner area in pixels, one less each way than the picture.
 constexpr int32_t kInnerWidthPx = 377;
@@ -21,8 +24,8 @@ constexpr uint32_t kShowMs = 600;
 void frmSplash::InitializeComponent() {
     setCaption("");
     designBorderStyle(0);
-    designGeometry(0, 0, kInnerWidthPx * 15, kInnerHeightPx * 15);
-    Image1.Move(0, 0, kPictureWidthPx * 15, kPictureHeightPx * 15);
+    designGeometry(0, 0, kInnerWidthPx * kTwipsPerPixel, kInnerHeightPx * kTwipsPerPixel);
+    Image1.Move(0, 0, kPictureWidthPx * kTwipsPerPixel, kPictureHeightPx * kTwipsPerPixel);
     Image1.setPicture(vb::LoadResPicture("splash"));
     Image1.setVisible(true);
     tmrUnload.setEnabled(false);

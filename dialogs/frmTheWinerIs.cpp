@@ -20,9 +20,6 @@ std::string WithoutTrailingBlanks(std::string text) {
 
 // Each player's line has room for two lines of text, so that a long name wraps instead of
 // losing the end of "Total Score:".
-constexpr int16_t kEnter = 13;
-constexpr int16_t kEscape = 27;
-
 constexpr int32_t kNameWidth = 2955;
 constexpr int32_t kTwoLines = 480;
 constexpr int32_t kOneLine = 285;
@@ -81,7 +78,7 @@ void frmTheWinerIs::Form_Load() {
 
 // Enter and Escape close the window, as its only button does.
 void frmTheWinerIs::Form_KeyPress(int16_t& KeyAscii) {
-    if (KeyAscii == kEnter || KeyAscii == kEscape) cmdClose_Click();
+    if (KeyAscii == vb::vbKeyReturn || KeyAscii == vb::vbKeyEscape) cmdClose_Click();
 }
 
 void frmTheWinerIs::cmdClose_Click() { Unload(); }

@@ -8,12 +8,15 @@
 #include "dialogs/frmScores2.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/win_help.h"
+#include "platform/types/twips.h"
 #include "shell/Module1.h"
 #include "shell/base_cursor.h"
 #include "shell/links.h"
 #include "shell/resources.h"
 
 namespace {
+
+using vb::kTwipsPerPixel;
 
 // The design's client area is 6105 x 5175 twips; the window is then cut to this height,
 // which leaves room below the check box.
@@ -27,7 +30,7 @@ constexpr int32_t kPictureHeightPx = 254;  // down to the last row of buttons
 void frmWelcome::InitializeComponent() {
     setCaption("Welcome to Tolvarin 2.2.2");
     designGeometry(0, 0, 6195, 5550);
-    Image1.Move(120, 120, kPictureWidthPx * 15, kPictureHeightPx * 15);
+    Image1.Move(120, 120, kPictureWidthPx * kTwipsPerPixel, kPictureHeightPx * kTwipsPerPixel);
     Image1.setPicture(vb::LoadResPicture("welcome"));
     Image1.setVisible(true);
     dialogs::DesignProductLabels({Frame2, lblTitle, lblVersion, lblCopyright, Frame6, Label1,

@@ -98,8 +98,8 @@ const std::vector<Step> kOneColumnPatterns[4] = {
      {14, 14, kShow, kSameInterval, {{'R', 6, 0}}}},
 };
 
-constexpr int32_t kCellsPerColumn = 13;
-constexpr int32_t kRandomOrderCells = 52;
+constexpr int32_t kCellsPerColumn = kSheetRows;
+constexpr int32_t kRandomOrderCells = kFourColumnCells;
 constexpr int kShufflePasses = 3;
 
 // The pattern of @p mode for the layout in force, or nullptr when the layout has none by

@@ -353,6 +353,10 @@ public:
     void PlayRollSound();
     void StartTurn();
     void CloseAnnounceWindow();
+    // Where a key or the "Next Player" button says the roll area was released.
+    static constexpr float kRollAreaX = 615, kRollAreaY = 645;
+    // The free dice tumble for this many frames before they land.
+    static constexpr int kAnimationFrames = 9;
     void RollFreeDice();
     bool EndThirdRoll();
     void PlayFiveOfAKindSound();
@@ -450,6 +454,8 @@ public:
     void tmrTimeElapsed_Timer();
 
     // ===== Score counter =====
+    // Every digit cell's top, in pixels inside picScore.
+    static constexpr int32_t kCounterDigitTop = 4;
     // The tick of tmrCounter: one count for each start, unless redo asked to skip it.
     void tmrCounter_Timer();
     // Rolls the counter up from prevGrandTotal to grandTotal, or draws grandTotal at once

@@ -25,9 +25,6 @@ const vb::Font kRowFont{.Name = "Arial", .Size = 8, .Bold = true};
 const vb::Font kLongCaptionFont{.Name = "Arial", .Size = 7.5f, .Bold = true};
 const vb::Font kHandOverFont{.Name = "Arial", .Size = 8, .Bold = true};
 
-// Columns Down, Up, Rand, Oblg.
-constexpr int32_t kColumnLefts[4] = {2205, 2805, 3405, 4005};
-constexpr int32_t kCellWidth = 600;
 // Rows 0 to 12: the upper section, Max and Min, the lower section.
 constexpr int32_t kCellTops[13] = {630,  885,  1140, 1395, 1650, 1905, 2520,
                                    2775, 3390, 3645, 3900, 4155, 4410};
@@ -311,7 +308,7 @@ void DesignToolbar(F& f) {
     bar.setVisible(true);
     if (bar.ButtonCount() == 0)
         for (const Button& b : buttons)
-            bar.AddButton(b.key, b.image, b.image == 0 ? int16_t{3} : int16_t{0});
+            bar.AddButton(b.key, b.image, b.image == 0 ? vb::tbrSeparator : int16_t{0});
     for (int16_t i = 1; i <= bar.ButtonCount(); ++i) {
         vb::ToolbarButton& button = bar.Buttons(i);
         button.setImage(buttons[i - 1].image);

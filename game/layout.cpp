@@ -22,17 +22,10 @@ constexpr int32_t kWindowWidth = 4900;
 constexpr double kPlacedHeight = 8100;
 constexpr double kRoomAboveShare = 4.3;
 
-// Toolbar pictures of the sound and music buttons, by index in the toolbar's image list.
-constexpr int16_t kPictureSoundOn = 5;
-constexpr int16_t kPictureSoundOff = 8;
-constexpr int16_t kPictureMusicOn = 9;
-constexpr int16_t kPictureMusicOff = 10;
-
-// The sheet's lefts: the Rand column in the four-column sheet, and the one wide column.
-constexpr int32_t kRandLeft = 3405;
-constexpr int32_t kCellWidth = 600;
-constexpr int32_t kOneColumnLeft = 2205;
-constexpr int32_t kOneColumnWidth = 2400;
+// The Rand column in the four-column sheet, and the one wide column across all four.
+constexpr int32_t kRandLeft = kColumnLefts[2];
+constexpr int32_t kOneColumnLeft = kColumnLefts[0];
+constexpr int32_t kOneColumnWidth = 4 * kCellWidth;
 
 // Window heights: rows two players (status bar always shown), one player with the status
 // bar, one player without it; columns the four-column sheet, the one-column sheet.
@@ -208,10 +201,11 @@ void ShowSwitches(F& f) {
     ShowSwitch(f.mnuSoundsOn, f.mnuSoundsOn2, f.mnuSoundsOff, f.mnuSoundsOff2,
                Module1::SoundSetting);
     Module1::SoundsOn = Module1::SoundSetting;
-    f.Toolbar2.Buttons("tbSound").setImage(Module1::SoundSetting ? kPictureSoundOn
-                                                                 : kPictureSoundOff);
+    f.Toolbar2.Buttons("tbSound").setImage(Module1::SoundSetting ? F::kSoundOnPicture
+                                                                 : F::kSoundOffPicture);
     ShowSwitch(f.mnuMusicOn, f.mnuMusicOn2, f.mnuMusicOff, f.mnuMusicOff2, Module1::MusicOn);
-    f.Toolbar2.Buttons("tbBGmusic").setImage(Module1::MusicOn ? kPictureMusicOn : kPictureMusicOff);
+    f.Toolbar2.Buttons("tbBGmusic")
+        .setImage(Module1::MusicOn ? F::kMusicOnPicture : F::kMusicOffPicture);
 }
 
 int32_t WindowHeight() {

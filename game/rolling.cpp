@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kAnimationFrames = 9;
 constexpr uint32_t kFrameMs = 60;
 // The pause before the third roll places into the announced row, so the dice can be seen.
 constexpr uint32_t kPauseBeforeAnnouncedPlacement = 200;
@@ -25,12 +24,6 @@ constexpr uint32_t kPauseBeforeAnnouncedPlacement = 200;
 constexpr int32_t kReminderFromRound = 39;
 constexpr int32_t kLastRound = kFourColumnCells - 1;
 constexpr int32_t kPlayers2 = 2;
-
-constexpr int16_t kKeyEnter = 13;
-constexpr int16_t kKeySpace = 32;
-// Where a key or the "Next Player" button says the roll area was released.
-constexpr float kRollAreaX = 615;
-constexpr float kRollAreaY = 645;
 
 // A fresh face: Int(faces * r) + 1.
 int32_t DrawFace(int faces) {
@@ -259,11 +252,11 @@ void frmTolvarin::cmdNextPlayer_MouseUp(int16_t, int16_t, float, float) {
 }
 
 void frmTolvarin::Form_KeyPress(int16_t& KeyAscii) {
-    if (KeyAscii == kKeySpace) {
+    if (KeyAscii == vb::vbKeySpace) {
         setWindowState(vb::vbMinimized);
         return;
     }
-    if (KeyAscii != kKeyEnter) return;
+    if (KeyAscii != vb::vbKeyReturn) return;
     // With two players Enter waits until the placement's count has started.
     if (Module1::NumPlayers == kPlayers2 && cmdNextPlayer.Visible() && !counterShown) return;
     if (!picRollDices.Enabled()) return;

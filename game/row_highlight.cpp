@@ -10,7 +10,7 @@
 namespace {
 
 // A lit row name: black on the system's tooltip background; a normal one: white on black.
-constexpr vb::OleColor kLitBack = 0x80000018;
+constexpr vb::OleColor kLitBack = vb::vbInfoBackground;
 constexpr vb::OleColor kLitFore = vb::vbBlack;
 constexpr vb::OleColor kNormalBack = vb::vbBlack;
 constexpr vb::OleColor kNormalFore = vb::vbWhite;

@@ -10,6 +10,7 @@
 #include "game/frmTolvarin.h"
 #include "platform/forms/host.h"
 #include "platform/gdi/gdi32.h"
+#include "platform/types/twips.h"
 #include "shell/Module1.h"
 #include "shell/sound.h"
 
@@ -17,8 +18,7 @@ namespace {
 
 using Digits = std::array<int16_t, 5>;
 
-constexpr int32_t kTwipsPerPixel = 15;
-constexpr int32_t kDigitTop = 4;  // every digit cell's top, in pixels inside picScore
+using vb::kTwipsPerPixel;
 constexpr int32_t kNoMinus = -1;
 
 // Where the digits stand, one row for each number of digits shown (counterDigitCount + 1):
@@ -76,17 +76,18 @@ public:
         : f_(f), width_(Pixels(f.picDigit(0).Width())), height_(Pixels(f.picDigit(0).Height())) {}
 
     void Draw(vb::PictureBox& target, vb::PictureBox& source, int32_t x) {
-        win::BitBlt(target.hDC(), x, kDigitTop, width_, height_, source.hDC(), 0, 0, win::SRCCOPY);
+        win::BitBlt(target.hDC(), x, kTop, width_, height_, source.hDC(), 0, 0, win::SRCCOPY);
     }
     void Digit(vb::PictureBox& target, int16_t digit, int32_t x) {
         Draw(target, f_.picDigit(digit), x);
     }
     void Erase(int32_t x) {
-        win::BitBlt(f_.picScore.hDC(), x, kDigitTop, width_, height_, f_.picScoreB.hDC(), x,
-                    kDigitTop, win::SRCCOPY);
+        win::BitBlt(f_.picScore.hDC(), x, kTop, width_, height_, f_.picScoreB.hDC(), x, kTop,
+                    win::SRCCOPY);
     }
 
 private:
+    static constexpr int32_t kTop = frmTolvarin::kCounterDigitTop;
     frmTolvarin& f_;
     int32_t width_;
     int32_t height_;

@@ -31,6 +31,11 @@ inline constexpr int32_t kUpperRows = 6;
 inline constexpr int32_t kFourColumnCells = 4 * kSheetRows;
 inline constexpr int32_t kOneColumnCells = kSheetRows;
 
+// Where the four columns stand on the window (Down, Up, Rand, Oblg) and how wide their
+// cells are, in twips.
+inline constexpr int32_t kColumnLefts[4] = {2205, 2805, 3405, 4005};
+inline constexpr int32_t kCellWidth = 600;
+
 // A turn has at most three rolls.
 inline constexpr int32_t kRollsPerTurn = 3;
 

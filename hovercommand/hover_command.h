@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "hovercommand/hover_library.h"
 #include "platform/com/events.h"
 #include "platform/com/user_control.h"
 #include "platform/gdi/drawing.h"
@@ -74,7 +75,8 @@ private:
     int16_t m_BorderOffset = 10;
     bool m_Enabled = true;
     bool m_HasFocus = false;
-    com::Color m_ForeColor{0x80000007}, m_BackColor{0x8000000F}, m_HighlightColor{0x8000000D};
+    com::Color m_ForeColor{kDefaultForeColor}, m_BackColor{kDefaultBackColor},
+        m_HighlightColor{kDefaultHighlightColor};
 };
 
 }  // namespace kantrel

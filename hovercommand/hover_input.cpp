@@ -6,15 +6,17 @@
 
 #include "hovercommand/hover_command.h"
 #include "hovercommand/hover_library.h"
+#include "platform/types/input.h"
 #include "platform/user32/capture.h"
 
 namespace kantrel {
 namespace {
 
-constexpr int16_t kLeftButton = 1;
-constexpr int16_t kKeyReturn = 13, kKeySpace = 32;
+using vb::vbKeyReturn;
+using vb::vbKeySpace;
+using vb::vbLeftButton;
 
-bool PressKey(int16_t keyCode) { return keyCode == kKeySpace || keyCode == kKeyReturn; }
+bool PressKey(int16_t keyCode) { return keyCode == vbKeySpace || keyCode == vbKeyReturn; }
 
 }  // namespace
 
@@ -60,7 +62,7 @@ HRESULT HoverCommand::OnInput(const com::InputEvent& input) {
 // A move exactly on the left or top edge counts as outside.
 HRESULT HoverCommand::onMouse(const com::InputEvent& input) {
     if (input.kind == com::Input::MouseDown) {
-        if (input.button == kLeftButton) {
+        if (input.button == vbLeftButton) {
             if (const HRESULT hr = setState(2); com::FAILED(hr)) return hr;
         }
         return fireMouse(kEvMouseDown, input);
@@ -80,7 +82,7 @@ HRESULT HoverCommand::onMouse(const com::InputEvent& input) {
     }
     win::SetCapture(site_->hWnd());
     // A drag with the left button keeps whatever look the press left.
-    if (input.button != kLeftButton && m_State != 1) {
+    if (input.button != vbLeftButton && m_State != 1) {
         if (const HRESULT hr = setState(1); com::FAILED(hr)) return hr;
     }
     return fireMouse(kEvMouseMove, input);

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "platform/com/type_library.h"
+#include "platform/types/colours.h"
 
 namespace kantrel {
 
@@ -47,10 +48,10 @@ enum : int32_t {
 // hcHorizAlign.
 enum : int32_t { hcaLeft = 0, hcaCenter = 1, hcaRight = 2 };
 
-// The stored defaults of the colours: window text, button face, highlight.
-inline constexpr uint32_t kDefaultForeColor = 0x80000007;
-inline constexpr uint32_t kDefaultBackColor = 0x8000000F;
-inline constexpr uint32_t kDefaultHighlightColor = 0x8000000D;
+// The stored defaults of the colours.
+inline constexpr uint32_t kDefaultForeColor = vb::vbMenuText;
+inline constexpr uint32_t kDefaultBackColor = vb::vbButtonFace;
+inline constexpr uint32_t kDefaultHighlightColor = vb::vbHighlight;
 
 const com::TypeLibrary& Library();
 // The bytes of the BMP file of the toolbox picture, resource HoverCommandClass().toolboxBitmap.

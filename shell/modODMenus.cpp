@@ -29,14 +29,12 @@ namespace {
 
 constexpr const char* kOrigProc = "ODMenuOrigProc";
 constexpr int32_t kTextBuffer = 128;
-constexpr int32_t kPictureColumn = 30;
 constexpr int32_t kItemPadding = 6;
 constexpr int errInvalidCall = 5;
 
 // Only the state flags of a bar item are kept: a drop-down's item count above them would
 // read as more flags.
-constexpr win::UINT kStateFlags =
-    win::MF_GRAYED | win::MF_DISABLED | win::MF_CHECKED | win::MF_HILITE;
+using win::kStateFlags;
 
 win::WNDPROC PreviousProc(win::HWND hwnd) {
     return reinterpret_cast<win::WNDPROC>(win::GetPropA(hwnd, kOrigProc));

@@ -15,8 +15,8 @@
 
 #include "platform/forms/bars.h"
 #include "platform/forms/form.h"
-#include "platform/forms/picture.h"
 #include "platform/gdi/text.h"
+#include "platform/types/picture.h"
 #include "platform/user32/menus.h"
 
 namespace modODMenus {
@@ -46,6 +46,8 @@ extern BarItem PrevBarItem;
 // The item data that marks a menu-bar item, and the first bar item's command identifier.
 inline constexpr uintptr_t kBarItemData = 2;
 inline constexpr int32_t kFirstBarItemID = 666;
+// The width of the column left of a drop-down item's caption that holds its picture.
+inline constexpr int32_t kPictureColumn = 30;
 
 // Installs the module on the form's window (turning its menu bar into owner-drawn items
 // when @p convertTop) or on the toolbar's inner window. The window procedure is replaced

@@ -16,7 +16,6 @@ namespace modODMenus {
 
 namespace {
 
-constexpr int32_t kPictureColumn = 30;
 constexpr int32_t kCaptionLeft = kPictureColumn + 6;
 constexpr int32_t kShortcutMargin = 10;
 constexpr int32_t kPictureLeft = 2;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 namespace vb {
 

@@ -38,7 +38,6 @@ namespace {
 constexpr int kPanelGap = 2;
 constexpr int kTextIndent = 3;
 constexpr int16_t kSpring = 1;
-constexpr int16_t kSeparator = 3;
 constexpr int kNamePadding = 8;
 constexpr int kPictureSide = 22;
 
@@ -188,7 +187,7 @@ private:
         clear();
         for (int16_t i = 1; i <= bar_.ButtonCount(); ++i) {
             vb::ToolbarButton& button = bar_.Buttons(i);
-            if (button.Style() == kSeparator) {
+            if (button.Style() == vb::tbrSeparator) {
                 addSeparator();
                 continue;
             }

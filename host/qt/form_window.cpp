@@ -17,7 +17,8 @@
 #include "host/qt/qt_host.h"
 #include "host/qt/units.h"
 #include "platform/forms/controls.h"
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/forms/picturebox_surface.h"
+#include "platform/user32/metrics.h"
 #include "platform/user32/window_pos.h"
 
 namespace qthost {
@@ -27,9 +28,9 @@ namespace {
 // A form's Width and Height take in the frame the original platform drew around the
 // client area: a fixed border on each side and the caption above. The window manager
 // draws its own frame outside the Qt window, so the Qt window is the form less this one.
-constexpr int kBorderPx = 3;
-constexpr int kCaptionPx = 19;
-constexpr int kMenuBarPx = 19;
+using win::kCaptionPx;
+using win::kFixedFramePx;
+using win::kMenuBarPx;
 
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -114,7 +115,7 @@ void FormWindow::applyGeometry() {
     const vb::Form& f = *form_;
     Applying applying(applying_);
     const bool framed = f.BorderStyle() != 0;
-    const int border = framed ? kBorderPx : 0;
+    const int border = framed ? kFixedFramePx : 0;
     const int width = std::max(1, Px(f.Width()) - 2 * border);
     const int menuHeight =
         menus_->empty() ? 0 : std::max(kMenuBarPx, menus_->bar().heightForWidth(width));

@@ -18,7 +18,7 @@ namespace qthost {
 
 namespace {
 
-constexpr int16_t kEnter = 13, kEscape = 27, kSpace = 32;
+constexpr int16_t kEnter = vb::vbKeyReturn, kEscape = vb::vbKeyEscape, kSpace = vb::vbKeySpace;
 
 // Controls in the order the Tab key walks them; equal indexes keep their design order.
 std::vector<vb::Control*> TabOrder(const vb::Form& form) {

@@ -14,8 +14,7 @@ namespace qthost {
 
 namespace {
 
-constexpr int16_t kFixedSingle = 1;
-constexpr vb::OleColor kBorderColour = 0x80000006;  // the system's window frame
+constexpr vb::OleColor kBorderColour = vb::vbWindowFrame;
 
 Qt::Alignment AlignmentOf(int16_t alignment) {
     switch (alignment) {
@@ -68,7 +67,7 @@ protected:
     }
 
 private:
-    bool bordered() const { return label_.BorderStyle() == kFixedSingle; }
+    bool bordered() const { return label_.BorderStyle() == vb::vbFixedSingle; }
 
     vb::Label& label_;
 };

@@ -5,7 +5,7 @@
 #include <QIcon>
 
 #include "platform/forms/control.h"
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 namespace qthost {
 

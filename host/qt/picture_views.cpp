@@ -10,14 +10,13 @@
 
 #include "host/qt/units.h"
 #include "host/qt/views.h"
+#include "platform/forms/picturebox_surface.h"
 #include "platform/gdi/bitmap.h"
-#include "platform/gdi/picturebox_surface.h"
 
 namespace qthost {
 
 namespace {
 
-constexpr int16_t kFixedSingle = 1;
 constexpr int kBorder = 2;
 
 class PictureBoxView : public View<QWidget> {
@@ -31,7 +30,7 @@ protected:
         const gdi::Bitmap* pixels = gdi::SurfaceOf(box_);
         if (!pixels) pixels = box_.Picture().bitmap().get();
         if (pixels) p.drawImage(QPoint(0, 0), SharpImage(*pixels, devicePixelRatioF()));
-        if (box_.BorderStyle() == kFixedSingle)
+        if (box_.BorderStyle() == vb::vbFixedSingle)
             qDrawShadePanel(&p, rect(), palette(), true, kBorder);
     }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/forms/control.h"
+#include "platform/types/twips.h"
 
 namespace gdi {
 class Bitmap;
@@ -19,8 +20,8 @@ class Bitmap;
 
 namespace qthost {
 
-// 15 twips make a pixel at 96 dpi; Qt's device pixel ratio scales the logical pixels.
-inline constexpr int kTwipsPerPixel = 15;
+// Qt's device pixel ratio scales the logical pixels.
+using vb::kTwipsPerPixel;
 
 // Twips as logical pixels, rounded down as the GDI sizes a picture box's surface.
 int Px(int32_t twips);

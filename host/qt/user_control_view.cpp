@@ -25,7 +25,8 @@ namespace qthost {
 
 namespace {
 
-constexpr int16_t kEnter = 13, kSpace = 32;
+using vb::vbKeyReturn;
+using vb::vbKeySpace;
 
 // Set while a container's pixels are composed for what lies behind a hosted control: the
 // hosted controls themselves are left out.
@@ -69,20 +70,20 @@ protected:
     void keyPressEvent(QKeyEvent* e) override {
         const int16_t key = KeyCodeOf(*e);
         if (host_.Fallback()) {
-            if (key == kEnter || key == kSpace) pressOnRelease_ = true;
-            if (key == kEnter && !e->isAutoRepeat()) releaseStandIn();
-            if (key != kEnter && key != kSpace) e->ignore();
+            if (key == vbKeyReturn || key == vbKeySpace) pressOnRelease_ = true;
+            if (key == vbKeyReturn && !e->isAutoRepeat()) releaseStandIn();
+            if (key != vbKeyReturn && key != vbKeySpace) e->ignore();
             return;
         }
         Guarded([&] { host_.RaiseKeyDown(key, KeyShiftOf(*e)); });
         EventDelivered(*this);
-        if (key != kEnter && key != kSpace) e->ignore();
+        if (key != vbKeyReturn && key != vbKeySpace) e->ignore();
     }
     void keyReleaseEvent(QKeyEvent* e) override {
         if (e->isAutoRepeat()) return;
         const int16_t key = KeyCodeOf(*e);
         if (host_.Fallback()) {
-            if (key == kSpace && pressOnRelease_) releaseStandIn();
+            if (key == vbKeySpace && pressOnRelease_) releaseStandIn();
             return;
         }
         Guarded([&] { host_.RaiseKeyUp(key, KeyShiftOf(*e)); });

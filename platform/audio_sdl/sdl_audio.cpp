@@ -7,9 +7,9 @@
 #include <map>
 
 #include "platform/audio_sdl/sdl_device.h"
-#include "platform/forms/host.h"
 #include "platform/media/mci_words.h"
 #include "platform/media/silent_backend.h"
+#include "platform/types/clock.h"
 
 namespace media {
 
@@ -22,7 +22,7 @@ constexpr int64_t kLingerMs = 2000;
 
 int MixVolume(uint32_t volume) { return static_cast<int>(volume * MIX_MAX_VOLUME / 1000); }
 
-int64_t Now() { return vb::HasHost() ? vb::CurrentHost().nowMs() : 0; }
+int64_t Now() { return vb::HasClock() ? vb::CurrentClock().nowMs() : 0; }
 
 class SdlAudioBackend : public AudioBackend {
 public:
@@ -269,13 +269,13 @@ int64_t SdlAudioBackend::quietFrom() const {
 // that finds something sounding again sets the next. A check due earlier than the one
 // pending is added (a song closed early); a later one waits for the pending one.
 void SdlAudioBackend::closeWhenQuiet() {
-    if (!device_.isOpen() || !vb::HasHost()) return;
+    if (!device_.isOpen() || !vb::HasClock()) return;
     const int64_t due = quietFrom() + kLingerMs;
     if (checkAt_ >= 0 && checkAt_ <= due) return;
     checkAt_ = due;
     const std::weak_ptr<int> alive = alive_;
     const int64_t wait = std::max<int64_t>(due - Now(), 0);
-    vb::CurrentHost().runLater(static_cast<uint32_t>(wait), [this, alive, due] {
+    vb::CurrentClock().runLater(static_cast<uint32_t>(wait), [this, alive, due] {
         if (alive.expired()) return;
         if (checkAt_ == due) checkAt_ = -1;
         if (quietFrom() + kLingerMs <= Now()) {

@@ -8,7 +8,7 @@
 /// the silent backend on the host's clock, so they read the same with or without a device.
 ///
 /// The device opens with the first sound asked for and closes again once nothing has
-/// sounded for two seconds (a check the host runs later, see vb::Host::runLater): a paused
+/// sounded for two seconds (a check the host runs later, see vb::Clock::runLater): a paused
 /// or finished song does not keep it open. A song asked to play after that opens it again
 /// and goes on where the clock says it stands. When no audio device can be opened, one line
 /// on stderr says so and everything stays silent.

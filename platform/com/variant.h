@@ -8,8 +8,8 @@
 #include <variant>
 
 #include "platform/com/unknown.h"
-#include "platform/forms/control.h"
-#include "platform/forms/picture.h"
+#include "platform/types/font.h"
+#include "platform/types/picture.h"
 
 namespace com {
 

@@ -25,8 +25,6 @@ bool sameKey(std::string_view a, std::string_view b) {
     });
 }
 
-constexpr int16_t kSeparator = 3;
-
 }  // namespace
 
 ToolbarButton::ToolbarButton(Toolbar& bar, int16_t index, std::string key, int16_t image,
@@ -76,7 +74,7 @@ ToolbarButton& Toolbar::Buttons(std::string_view key) {
 // A separator is no button: pressing on it raises nothing.
 void Toolbar::RaiseButtonClick(ToolbarButton& button) {
     if (!ButtonClick || !ReceivesInput()) return;
-    if (!button.Enabled() || !button.Visible() || button.Style() == kSeparator) return;
+    if (!button.Enabled() || !button.Visible() || button.Style() == tbrSeparator) return;
     auto handler = ButtonClick;
     handler(button);
 }

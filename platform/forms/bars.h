@@ -11,13 +11,16 @@
 
 #include "platform/forms/control.h"
 #include "platform/forms/image_list.h"
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 namespace vb {
 
 class Toolbar;
 
-/// A toolbar button. Style 3 is a separator.
+/// The Style of a toolbar button that is a separator.
+inline constexpr int16_t tbrSeparator = 3;
+
+/// A toolbar button. Style tbrSeparator is a separator.
 class ToolbarButton {
 public:
     ToolbarButton(Toolbar& bar, int16_t index, std::string key, int16_t image, int16_t style);

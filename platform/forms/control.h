@@ -8,27 +8,13 @@
 #include <string>
 
 #include "platform/forms/host.h"
+#include "platform/types/colours.h"
+#include "platform/types/font.h"
+#include "platform/types/input.h"
 
 namespace vb {
 
 class Form;
-
-/// Colours as the runtime stores them: 0x00BBGGRR.
-using OleColor = uint32_t;
-
-/// Mouse buttons and shift keys as the events report them.
-enum : int16_t { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
-enum : int16_t { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
-
-/// The font of a control.
-struct Font {
-    std::string Name = "MS Sans Serif";
-    float Size = 8.25f;
-    bool Bold = false;
-    bool Italic = false;
-    bool Underline = false;
-    friend bool operator==(const Font&, const Font&) = default;
-};
 
 using MouseHandler = std::function<void(int16_t Button, int16_t Shift, float X, float Y)>;
 

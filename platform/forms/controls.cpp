@@ -1,7 +1,7 @@
 #include "platform/forms/controls.h"
-#include "platform/forms/form_windows.h"
 
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/forms/form_windows.h"
+#include "platform/forms/picturebox_surface.h"
 
 namespace vb {
 

@@ -8,16 +8,15 @@
 #include <string>
 
 #include "platform/forms/control.h"
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 namespace vb {
 
-/// Standard colours.
-enum : OleColor { vbBlack = 0x000000, vbWhite = 0xFFFFFF, vbRed = 0x0000FF, vbGreen = 0x00FF00,
-                  vbBlue = 0xFF0000, vbYellow = 0x00FFFF };
-
 /// Text alignment of labels.
 enum : int16_t { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
+
+/// The BorderStyle of a label or picture box with a single line around it.
+inline constexpr int16_t vbFixedSingle = 1;
 
 class Label : public Control {
 public:
@@ -42,8 +41,8 @@ public:
 
 private:
     std::string caption_;
-    OleColor backColor_ = 0x8000000F;
-    OleColor foreColor_ = 0x80000012;
+    OleColor backColor_ = vbButtonFace;
+    OleColor foreColor_ = vbButtonText;
     int16_t backStyle_ = 1;
     int16_t alignment_ = vbLeftJustify;
     int16_t borderStyle_ = 0;
@@ -80,7 +79,7 @@ private:
     vb::Picture picture_;
     vb::Picture disabledPicture_;
     int16_t style_ = 0;
-    OleColor backColor_ = 0x8000000F;
+    OleColor backColor_ = vbButtonFace;
     vb::Font font_;
     bool default_ = false;
     bool cancel_ = false;
@@ -111,7 +110,7 @@ public:
 
 private:
     vb::Picture picture_;
-    OleColor backColor_ = 0x8000000F;
+    OleColor backColor_ = vbButtonFace;
     int16_t borderStyle_ = 0;
     bool autoRedraw_ = false;
 };

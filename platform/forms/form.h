@@ -117,7 +117,7 @@ private:
     int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     int16_t windowState_ = vbNormal;
     int16_t borderStyle_ = 1;
-    OleColor backColor_ = 0x8000000F;
+    OleColor backColor_ = vbButtonFace;
     bool keyPreview_ = false;
     bool enabled_ = true;
     bool visible_ = false;

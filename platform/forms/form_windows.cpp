@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/types/twips.h"
+#include "platform/user32/metrics.h"
+
 namespace vb {
 
 namespace {
@@ -25,12 +28,10 @@ FormWindows* WindowsOf(const Form& form) {
     return found == Loaded().end() ? nullptr : &found->second;
 }
 
-// 15 twips a pixel; the client area lies inside a fixed frame, under the caption and the
-// menu bar.
-constexpr int32_t kTwipsPerPixel = 15;
-constexpr int32_t kFramePx = 3;
-constexpr int32_t kCaptionPx = 19;
-constexpr int32_t kMenuBarPx = 19;
+// The client area lies inside a fixed frame, under the caption and the menu bar.
+using win::kCaptionPx;
+using win::kFixedFramePx;
+using win::kMenuBarPx;
 
 win::RECT FormRect(const Form& f) {
     const int32_t left = f.Left() / kTwipsPerPixel, top = f.Top() / kTwipsPerPixel;
@@ -40,9 +41,9 @@ win::RECT FormRect(const Form& f) {
 // A toolbar keeps to the top of the client area, across its whole width.
 win::RECT ToolbarRect(const Toolbar& bar) {
     const win::RECT form = FormRect(bar.Parent());
-    const int32_t left = form.left + kFramePx;
-    const int32_t top = form.top + kFramePx + kCaptionPx + kMenuBarPx;
-    return {left, top, form.right - kFramePx, top + bar.Height() / kTwipsPerPixel};
+    const int32_t left = form.left + kFixedFramePx;
+    const int32_t top = form.top + kFixedFramePx + kCaptionPx + kMenuBarPx;
+    return {left, top, form.right - kFixedFramePx, top + bar.Height() / kTwipsPerPixel};
 }
 
 // The items directly under @p parent (the top-level items for nullptr), in design order.

@@ -17,6 +17,7 @@ void Host::closeHelp() {}
 
 void SetHost(Host* host) {
     installed = host;
+    SetClock(host);
     ShowWindowsThrough(host);
 }
 
@@ -30,9 +31,3 @@ bool HasHost() { return installed != nullptr; }
 void DoEvents() { CurrentHost().doEvents(); }
 
 }  // namespace vb
-
-namespace win {
-
-void Sleep(uint32_t ms) { vb::CurrentHost().sleep(ms); }
-
-}  // namespace win

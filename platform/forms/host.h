@@ -4,9 +4,10 @@
 /// program, the headless host in tests.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
+
+#include "platform/types/clock.h"
 
 namespace gdi {
 class Bitmap;
@@ -25,9 +26,9 @@ struct Document;
 /// Which kind of property of a control or window changed.
 enum class Prop { Caption, Visible, Enabled, Position, Picture, Colour, Font, Value, Text, Items, Other };
 
-/// What a window layer provides to the forms model. Every call happens on the one
-/// user-interface thread.
-class Host {
+/// What a window layer provides to the forms model, its clock included. Every call happens
+/// on the one user-interface thread.
+class Host : public Clock {
 public:
     virtual ~Host() = default;
 
@@ -50,22 +51,8 @@ public:
     /// Shows a message box and returns the answer (1 OK, 2 Cancel, 6 Yes, 7 No).
     virtual int16_t messageBox(const std::string& prompt, int16_t buttons,
                                const std::string& title) = 0;
-    /// Blocks the thread for @p ms: what changed is shown first; no timer tick and no
-    /// input is delivered meanwhile.
-    virtual void sleep(uint32_t ms) = 0;
     /// Delivers the timer ticks and input that are due now, then returns (DoEvents).
     virtual void doEvents() = 0;
-    /// Runs @p task once, @p ms from now, on the user-interface thread, as a one-shot timer
-    /// that belongs to no window would tick (not during a sleep). Each call adds a task of
-    /// its own. A host without timers of its own runs nothing.
-    virtual void runLater(uint32_t ms, std::function<void()> task) {
-        static_cast<void>(ms);
-        static_cast<void>(task);
-    }
-    /// Milliseconds on the host's monotonic clock.
-    virtual int64_t nowMs() = 0;
-    /// Seconds since local midnight, with fractions (the runtime's Timer function).
-    virtual double secondsSinceMidnight() = 0;
     /// The screen size in twips.
     virtual int32_t screenWidth() = 0;
     virtual int32_t screenHeight() = 0;
@@ -91,7 +78,7 @@ public:
     virtual std::shared_ptr<gdi::Bitmap> windowPixels(intptr_t /*hwnd*/) { return nullptr; }
 };
 
-/// Installs the host every form talks to; nullptr removes it.
+/// Installs the host every form talks to, and its clock; nullptr removes both.
 void SetHost(Host* host);
 /// The installed host. Raises std::logic_error when none is installed.
 Host& CurrentHost();
@@ -102,8 +89,3 @@ bool HasHost();
 void DoEvents();
 
 }  // namespace vb
-
-namespace win {
-/// Blocks the user-interface thread for @p ms milliseconds (see Host::sleep).
-void Sleep(uint32_t ms);
-}  // namespace win

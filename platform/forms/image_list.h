@@ -7,7 +7,7 @@
 #include <deque>
 
 #include "platform/forms/control.h"
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 namespace vb {
 

@@ -92,7 +92,7 @@ private:
     std::deque<ListItem> items_;
     ListItem* selected_ = nullptr;
     bool gridLines_ = false;
-    OleColor backColor_ = 0x80000005;
+    OleColor backColor_ = vbWindowBackground;
     vb::Font font_;
     std::string headerIcons_;
 };

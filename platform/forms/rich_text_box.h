@@ -33,7 +33,7 @@ public:
 private:
     std::string rtf_;
     rtf::Document document_;
-    OleColor backColor_ = 0x80000005;
+    OleColor backColor_ = vbWindowBackground;
 };
 
 }  // namespace vb

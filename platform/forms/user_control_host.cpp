@@ -12,12 +12,11 @@
 #include "platform/forms/msgbox.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi32.h"
+#include "platform/types/twips.h"
 #include "platform/user32/capture.h"
 
 namespace vb {
 namespace {
-
-constexpr int32_t kTwipsPerPixel = 15;
 
 int32_t ToPixels(int32_t twips) { return std::max(twips / kTwipsPerPixel, 1); }
 

@@ -8,13 +8,12 @@
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/ole_colour.h"
+#include "platform/types/twips.h"
 #include "platform/user32/windows.h"
 
 namespace vb {
 
 namespace {
-
-constexpr int32_t kTwipsPerPixel = 15;
 
 // The window of handle @p hwnd: a form, or a control of one that holds others.
 struct FoundWindow {

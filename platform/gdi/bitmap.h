@@ -39,6 +39,10 @@ constexpr uint32_t NearestMono(uint32_t pixel) {
     return sum >= 383u ? 0xFFFFFFu : 0u;
 }
 
+/// The widest and highest bitmap that is made or read. Larger ones are refused rather than
+/// risk running out of memory; the game's largest picture is a few hundred pixels across.
+inline constexpr int32_t kMaxBitmapSide = 16384;
+
 class Bitmap {
 public:
     enum class Format { Rgb32, Mono };

@@ -15,7 +15,6 @@ constexpr size_t kFileHeader = 14;
 constexpr size_t kInfoHeader = 40;
 constexpr uint32_t kRgb = 0;        // uncompressed
 constexpr uint32_t kBitFields = 3;  // uncompressed, with channel masks
-constexpr int32_t kMaxSide = 16384;
 constexpr uint32_t kPixelsPerMetre = 3780;  // 96 dots an inch
 
 uint32_t U16(std::span<const uint8_t> b, size_t at) {
@@ -60,11 +59,12 @@ std::optional<Layout> ReadLayout(std::span<const uint8_t> b) {
     // Negated in 64 bits: the most negative height has no 32-bit opposite.
     const auto height = int64_t{static_cast<int32_t>(U32(b, 22))};
     l.topDown = height < 0;
-    if (height == 0 || height < -kMaxSide || height > kMaxSide) return {};
+    if (height == 0 || height < -kMaxBitmapSide || height > kMaxBitmapSide) return {};
     l.height = static_cast<int32_t>(l.topDown ? -height : height);
     l.bits = U16(b, 28);
     const uint32_t compression = U32(b, 30);
-    if (l.width <= 0 || l.height <= 0 || l.width > kMaxSide || l.height > kMaxSide) return {};
+    if (l.width <= 0 || l.height <= 0 || l.width > kMaxBitmapSide || l.height > kMaxBitmapSide)
+        return {};
     const bool bitFields = compression == kBitFields && l.bits == 32;
     if (compression != kRgb && !bitFields) return {};
     if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 24 && l.bits != 32) return {};

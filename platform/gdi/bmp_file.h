@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms/picture.h"
 #include "platform/gdi/bitmap.h"
+#include "platform/types/picture.h"
 
 namespace gdi {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "platform/forms/picture.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/gdi32.h"
+#include "platform/types/picture.h"
 
 namespace gdi {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 namespace gdi {
 

@@ -12,13 +12,11 @@ using namespace gdi::detail;
 
 namespace {
 
-// Larger bitmaps are refused rather than risk running out of memory; the game's largest
-// picture is a few hundred pixels across.
-constexpr int32_t kMaxSide = 16384;
+using gdi::kMaxBitmapSide;
 constexpr int64_t kMaxPixels = int64_t{1} << 26;
 
 bool sizeAllowed(int32_t width, int32_t height) {
-    return width >= 0 && height >= 0 && width <= kMaxSide && height <= kMaxSide &&
+    return width >= 0 && height >= 0 && width <= kMaxBitmapSide && height <= kMaxBitmapSide &&
            int64_t{width} * height <= kMaxPixels;
 }
 

@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/runtime/datetime.h"
+
 namespace headless {
 
-namespace {
-
-constexpr double kSecondsPerDay = 24 * 60 * 60;
-
-}  // namespace
+using vb::kSecondsPerDay;
 
 HeadlessHost::HeadlessHost() { vb::SetHost(this); }
 

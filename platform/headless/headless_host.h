@@ -25,6 +25,7 @@
 #include "platform/forms/tabs.h"
 #include "platform/forms/text_box.h"
 #include "platform/headless/timer_queue.h"
+#include "platform/types/twips.h"
 
 namespace headless {
 
@@ -50,9 +51,9 @@ struct HelpShown {
     intptr_t owner;
 };
 
-/// The screen every headless run has: 1024 x 768 pixels at 15 twips a pixel.
-inline constexpr int32_t kScreenWidthTwips = 1024 * 15;
-inline constexpr int32_t kScreenHeightTwips = 768 * 15;
+/// The screen every headless run has: 1024 x 768 pixels.
+inline constexpr int32_t kScreenWidthTwips = 1024 * vb::kTwipsPerPixel;
+inline constexpr int32_t kScreenHeightTwips = 768 * vb::kTwipsPerPixel;
 
 class HeadlessHost : public vb::Host {
 public:

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/files/user_store.h"
-#include "platform/forms/host.h"
 #include "platform/media/audio_backend.h"
 #include "platform/media/call_record.h"
+#include "platform/types/clock.h"
 
 namespace media {
 namespace {
@@ -25,7 +25,7 @@ int32_t PlaySoundA(const char* path, intptr_t /*module*/, uint32_t flags) {
     if (!path) return 0;
     const auto length = media::CurrentAudioBackend().playEffect(vb::ReadablePath(path));
     if (!length) return 0;
-    if ((flags & SND_ASYNC) == 0 && vb::HasHost()) Sleep(std::min(*length, kLongestSyncSoundMs));
+    if ((flags & SND_ASYNC) == 0 && vb::HasClock()) Sleep(std::min(*length, kLongestSyncSoundMs));
     return 1;
 }
 

@@ -1,11 +1,11 @@
 #include "platform/media/silent_backend.h"
 
-#include "platform/forms/host.h"
 #include "platform/media/sound_length.h"
+#include "platform/types/clock.h"
 
 namespace media {
 
-int64_t SilentBackend::Now() { return vb::HasHost() ? vb::CurrentHost().nowMs() : 0; }
+int64_t SilentBackend::Now() { return vb::HasClock() ? vb::CurrentClock().nowMs() : 0; }
 
 std::optional<uint32_t> SilentBackend::playEffect(const std::string& file) {
     effect_.clear();

@@ -5,14 +5,12 @@
 #include <optional>
 #include <stdexcept>
 
-#include "platform/forms/host.h"
 #include "platform/runtime/errors.h"
+#include "platform/types/clock.h"
 
 namespace vb {
 
 namespace {
-
-constexpr double kSecondsPerDay = 86400.0;
 
 std::optional<Date>& FixedNow() {
     static std::optional<Date> fixed;
@@ -86,7 +84,7 @@ Date Now() {
     std::tm local{};
     localtime_r(&now, &local);
     const Date today = DateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    if (HasHost()) return today + CurrentHost().secondsSinceMidnight() / kSecondsPerDay;
+    if (HasClock()) return today + CurrentClock().secondsSinceMidnight() / kSecondsPerDay;
     return today + TimeSerial(local.tm_hour, local.tm_min, local.tm_sec);
 }
 

@@ -11,6 +11,9 @@ namespace vb {
 /// before day 0 are not used by the program and not supported here.
 using Date = double;
 
+/// Seconds in a day.
+inline constexpr double kSecondsPerDay = 86400.0;
+
 /// The current local date and time. The date comes from the system's clock; the time of
 /// day from the host's clock when a host is installed (the headless host's virtual clock in
 /// tests), else from the system's. SetFixedNow overrides both.

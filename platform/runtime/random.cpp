@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/forms/host.h"
+#include "platform/types/clock.h"
 
 namespace vb {
 
@@ -63,11 +63,11 @@ void Randomize() {
     // The time is mixed into the current state: two reseeds within the same clock reading
     // still give different numbers, as rolls seeded in quick succession must.
     Generator& g = TheGenerator();
-    if (!HasHost()) {
+    if (!HasClock()) {
         g.state = kDefaultSeed;
         return;
     }
-    g.state = Mix(g.state ^ std::bit_cast<uint64_t>(CurrentHost().secondsSinceMidnight()));
+    g.state = Mix(g.state ^ std::bit_cast<uint64_t>(CurrentClock().secondsSinceMidnight()));
 }
 
 void Randomize(double seed) {

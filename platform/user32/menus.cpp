@@ -12,7 +12,6 @@ namespace win {
 
 namespace {
 
-constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE;
 constexpr UINT kTypeFlags = MF_MENUBARBREAK | MF_MENUBREAK | MF_OWNERDRAW | MF_SEPARATOR;
 
 struct Item {

@@ -33,6 +33,9 @@ inline constexpr UINT MF_HILITE = 0x80;
 inline constexpr UINT MF_OWNERDRAW = 0x100;
 inline constexpr UINT MF_BYPOSITION = 0x400;
 inline constexpr UINT MF_SEPARATOR = 0x800;
+/// The flags of an item's state, as an item keeps them; the others give its type or say
+/// how the call finds it.
+inline constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE;
 
 /// Item types (fType) and states (fState) of MENUITEMINFOA.
 inline constexpr UINT MFT_STRING = 0x0;

@@ -10,8 +10,14 @@ namespace {
 
 // The classic frame and bar sizes at 96 dpi, by index.
 constexpr std::pair<int32_t, int32_t> kMetrics[] = {
-    {SM_CXBORDER, 1},   {SM_CYBORDER, 1}, {SM_CXFIXEDFRAME, 3}, {SM_CYFIXEDFRAME, 3},
-    {SM_CYCAPTION, 19}, {SM_CYMENU, 19},  {SM_CXMENUCHECK, 13}, {SM_CYMENUCHECK, 13},
+    {SM_CXBORDER, 1},
+    {SM_CYBORDER, 1},
+    {SM_CXFIXEDFRAME, kFixedFramePx},
+    {SM_CYFIXEDFRAME, kFixedFramePx},
+    {SM_CYCAPTION, kCaptionPx},
+    {SM_CYMENU, kMenuBarPx},
+    {SM_CXMENUCHECK, 13},
+    {SM_CYMENUCHECK, 13},
 };
 
 LOGFONTA SystemFont(int32_t height, int32_t weight) {

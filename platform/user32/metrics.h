@@ -21,6 +21,12 @@ enum : int32_t {
     SM_CXMENUCHECK = 71,
     SM_CYMENUCHECK = 72,
 };
+/// The classic window frame in pixels: the fixed border on each side, the caption above the
+/// client area and the menu bar under the caption.
+inline constexpr int32_t kFixedFramePx = 3;
+inline constexpr int32_t kCaptionPx = 19;
+inline constexpr int32_t kMenuBarPx = 19;
+
 /// The measure @p index in pixels; 0 for an index it does not know.
 int32_t GetSystemMetrics(int32_t index);
 

@@ -12,15 +12,16 @@
 #include <vector>
 
 #include "game/support/tolvarin_fixture.h"
+#include "platform/forms/picturebox_surface.h"
 #include "platform/gdi/bitmap.h"
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/types/twips.h"
 #include "platform/user32/cursors.h"
 #include "shell/resource_table.h"
 #include "shell/resources.h"
 
 namespace {
 
-constexpr int32_t kTwipsPerPixel = 15;
+using vb::kTwipsPerPixel;
 
 struct Designed {
     std::string control;

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "game/turn_fixture.h"
+#include "platform/forms/picturebox_surface.h"
 #include "platform/gdi/bitmap.h"
-#include "platform/gdi/picturebox_surface.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "game/support/tolvarin_fixture.h"
+#include "platform/forms/picturebox_surface.h"
 #include "platform/gdi/bitmap.h"
-#include "platform/gdi/picturebox_surface.h"
 #include "platform/media/playsound.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kTumbleFrames = 9;
+constexpr int kTumbleFrames = frmTolvarin::kAnimationFrames;
 
 vb::Picture Named(const std::string& name) { return vb::Picture(nullptr, name); }
 

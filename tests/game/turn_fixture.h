@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "game/support/tolvarin_fixture.h"
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 class TurnTest : public TolvarinTest {
 protected:

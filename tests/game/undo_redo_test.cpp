@@ -10,7 +10,7 @@
 #include "dialogs/frmScores2.h"
 #include "game/temp_app_folder.h"
 #include "game/turn_fixture.h"
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/forms/picturebox_surface.h"
 
 namespace {
 

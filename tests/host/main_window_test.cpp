@@ -11,8 +11,8 @@
 
 #include "host/host_fixture.h"
 #include "platform/forms/bars.h"
+#include "platform/forms/picturebox_surface.h"
 #include "platform/gdi/bitmap.h"
-#include "platform/gdi/picturebox_surface.h"
 #include "shell/Module1.h"
 
 namespace {

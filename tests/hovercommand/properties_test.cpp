@@ -5,8 +5,8 @@
 
 #include "hover_fixture.h"
 #include "platform/com/registration.h"
-#include "platform/forms/picture.h"
 #include "platform/gdi/bitmap.h"
+#include "platform/types/picture.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 namespace assetgen {
@@ -141,11 +142,11 @@ Shape Union(std::vector<Shape> parts) {
 
 Shape Arc(double cx, double cy, double rx, double ry, double fromDegrees, double toDegrees,
           double width) {
-    constexpr double kPi = 3.14159265358979323846;
     constexpr int kSteps = 32;
     std::vector<std::pair<double, double>> points;
     for (int i = 0; i <= kSteps; ++i) {
-        const double a = (fromDegrees + (toDegrees - fromDegrees) * i / kSteps) * kPi / 180;
+        const double a =
+            (fromDegrees + (toDegrees - fromDegrees) * i / kSteps) * std::numbers::pi / 180;
         points.emplace_back(cx + rx * std::cos(a), cy + ry * std::sin(a));
     }
     return Polyline(points, width);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "tools/assetgen/palette.h"
@@ -25,9 +26,8 @@ constexpr double kStroke = 2.0;
 
 // Light on the drums: brightest across their middle, dark towards the top and bottom.
 double DrumLight(double y) {
-    constexpr double kPi = 3.14159265358979323846;
     const double t = std::clamp((y - kWindowTop) / kWindowHeight, 0.0, 1.0);
-    return std::sin(kPi * t);
+    return std::sin(std::numbers::pi * t);
 }
 
 Colour Drum(double y) { return Mix({6, 7, 10}, {56, 60, 70}, DrumLight(y)); }

@@ -1,6 +1,7 @@
 #include "tools/assetgen/icons.h"
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "tools/assetgen/palette.h"
@@ -76,10 +77,9 @@ void DrawNewGame(Canvas& c, const Frame& f) {
 }
 
 void DrawOptions(Canvas& c, const Frame& f) {
-    constexpr double kPi = 3.14159265358979323846;
     std::vector<Shape> parts{Circle(f.x(8), f.y(8), f.s(5.1))};
     for (int t = 0; t < 6; ++t) {
-        const double a = t * kPi / 3, ca = std::cos(a), sa = std::sin(a);
+        const double a = t * std::numbers::pi / 3, ca = std::cos(a), sa = std::sin(a);
         const auto at = [&](double along, double across) {
             return std::pair{8 + along * ca - across * sa, 8 + along * sa + across * ca};
         };

@@ -4,16 +4,16 @@
 #include <vector>
 
 #include "platform/gdi/gdi32.h"
+#include "platform/types/twips.h"
 
 namespace script {
 
 namespace {
 
-constexpr int32_t kTwipsPerPixel = 15;
-// Every left edge a digit or the minus sign is drawn at, for one to four digits; all cells
-// stand 4 pixels from the top.
+using vb::kTwipsPerPixel;
+// Every left edge a digit or the minus sign is drawn at, for one to four digits.
 constexpr int32_t kCellLefts[] = {49, 55, 62, 68, 75, 81, 88, 94};
-constexpr int32_t kCellTop = 4;
+constexpr int32_t kCellTop = frmTolvarin::kCounterDigitTop;
 
 struct Glyph {
     char text;

@@ -20,13 +20,8 @@ namespace {
 constexpr int kYear = 2026, kMonth = 1, kDay = 15;
 constexpr double kNoon = 0.5;
 
-// Where the release of a press lands on the roll area, as the window's own Enter key
-// sends it.
-constexpr float kRollX = 615, kRollY = 645;
-
 // Any face will do for the roll's animation frames: only the last draw of each die counts.
 constexpr int kAnimationFace = 3;
-constexpr int kAnimationFrames = 9;
 
 std::filesystem::path MakeRoot() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tolvarin-script-XXXXXX");
@@ -116,7 +111,7 @@ void GameDriver::ScriptFaces(const std::vector<int>& faces) {
     if (static_cast<int>(faces.size()) != free)
         throw ScriptError(std::to_string(faces.size()) + " faces given for " +
                           std::to_string(free) + " free dice");
-    std::vector<double> numbers(static_cast<size_t>(kAnimationFrames * free),
+    std::vector<double> numbers(static_cast<size_t>(frmTolvarin::kAnimationFrames * free),
                                 vb::RndForFace(kAnimationFace));
     for (int face : faces) {
         if (face < 1 || face > 6) throw ScriptError("a die has no face " + std::to_string(face));
@@ -129,8 +124,10 @@ bool GameDriver::Roll(const std::vector<int>& faces) {
     vb::PictureBox& area = Form().picRollDices;
     ScriptFaces(faces);
     const bool accepted = area.ReceivesInput();
-    host_.mouseDown(area, vb::vbLeftButton, 0, kRollX, kRollY);
-    host_.mouseUp(area, vb::vbLeftButton, 0, kRollX, kRollY);
+    // The press lands where the window's own Enter key says the roll area was released.
+    const float x = frmTolvarin::kRollAreaX, y = frmTolvarin::kRollAreaY;
+    host_.mouseDown(area, vb::vbLeftButton, 0, x, y);
+    host_.mouseUp(area, vb::vbLeftButton, 0, x, y);
     // A roll that was refused, or stopped by the announce reminder, drew nothing.
     vb::ClearScriptedRnd();
     host_.doEvents();

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/top_score_file.h"
 #include "platform/files/paths.h"
 #include "platform/files/record_file.h"
 
@@ -12,9 +13,9 @@ namespace script {
 
 namespace {
 
-constexpr int kRecordLength = 24;
-constexpr int kTableRecords = 20;
-constexpr int32_t kEmptyScore = -9999;
+using topscores::kEmptyScore;
+using topscores::kRecordLength;
+using topscores::kTableEntries;
 
 std::string Field(const uint8_t* bytes, size_t size) {
     std::string text(reinterpret_cast<const char*>(bytes), size);
@@ -53,12 +54,12 @@ std::string ScoreFileText(const std::string& appFolder, int n) {
     std::string text = title + ": " + std::to_string(file.Lof()) + " bytes\n";
     std::array<uint8_t, kRecordLength> record{};
     const int32_t records = file.Records();
-    for (int k = 1; k <= records && k <= kTableRecords; ++k) {
+    for (int k = 1; k <= records && k <= kTableEntries; ++k) {
         file.Get(k, record);
         text += RecordLine(k, record);
     }
-    if (file.Lof() > int64_t{kTableRecords} * kRecordLength) {
-        file.Get(kTableRecords + 1, record);
+    if (file.Lof() > int64_t{kTableEntries} * kRecordLength) {
+        file.Get(kTableEntries + 1, record);
         text += "trailer " + std::to_string(Score(&record[0])) + "\n";
     }
     file.Close();

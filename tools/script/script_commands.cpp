@@ -90,7 +90,8 @@ void ScriptRunner::Click(const Args& args) {
 
 void ScriptRunner::Key(const Args& args) {
     Expect(args, 1, 7, "key CODE [FACES...]");
-    const int16_t code = IntegerOrName(args.words[0], {{"Enter", 13}, {"Space", 32}});
+    const int16_t code =
+        IntegerOrName(args.words[0], {{"Enter", vb::vbKeyReturn}, {"Space", vb::vbKeySpace}});
     driver_.Key(code, Faces({args.words.begin() + 1, args.words.end()}));
 }
 

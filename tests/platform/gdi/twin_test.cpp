@@ -8,10 +8,10 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/picturebox_surface.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi32.h"
-#include "platform/gdi/picturebox_surface.h"
 
 namespace {
 

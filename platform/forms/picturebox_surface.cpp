@@ -1,4 +1,4 @@
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/forms/picturebox_surface.h"
 
 #include <algorithm>
 #include <string>
@@ -9,12 +9,13 @@
 #include "platform/gdi/colours.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/handles.h"
+#include "platform/types/twips.h"
 
 namespace gdi {
 
 namespace {
 
-constexpr int32_t kTwipsPerPixel = 15;
+using vb::kTwipsPerPixel;
 
 struct Surface {
     win::HDC dc;

@@ -5,9 +5,10 @@
 /// with its Picture at the top left, selected into a memory DC that lasts as long as the
 /// box. vb::PictureBox::hDC() and Image() are defined here.
 ///
-/// Every surface has a 2x twin (see bitmap.h): the box's Picture is drawn on it from the
-/// picture's own twin, or doubled, and drawing on the DC reaches it as it reaches the
-/// surface, so a host can show the twin on a screen of device pixel ratio 2 or more.
+/// Every surface has a 2x twin (see platform/gdi/bitmap.h): the box's Picture is drawn on
+/// it from the picture's own twin, or doubled, and drawing on the DC reaches it as it
+/// reaches the surface, so a host can show the twin on a screen of device pixel ratio 2 or
+/// more.
 ///
 /// A surface is made on first use. When the box has been resized since, the next use
 /// resizes the surface, keeping what was drawn at its top left. Surfaces of boxes that no

@@ -1,4 +1,4 @@
-#include "platform/forms/picture.h"
+#include "platform/types/picture.h"
 
 namespace vb {
 

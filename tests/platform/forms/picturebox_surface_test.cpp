@@ -1,4 +1,4 @@
-#include "platform/gdi/picturebox_surface.h"
+#include "platform/forms/picturebox_surface.h"
 
 #include <gtest/gtest.h>
 

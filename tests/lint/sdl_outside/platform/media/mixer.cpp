@@ -1,0 +1,1 @@
+#include <SDL_mixer.h>

@@ -1,0 +1,2 @@
+#include "platform/runtime/random.h"
+#include "platform/forms/host.h"
