@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "hovercommand/hover_library.h"
+#include "platform/gdi/bmp_file.h"
 
 namespace kantrel {
 namespace {
@@ -26,15 +27,6 @@ constexpr std::array<uint32_t, 16> kPalette = {
     0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
 };
 
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFFu);
-    Put16(out, v >> 16);
-}
-
 uint8_t Index(char digit) {
     return static_cast<uint8_t>(digit <= '9' ? digit - '0' : digit - 'A' + 10);
 }
@@ -43,14 +35,14 @@ std::vector<uint8_t> MakeBmp() {
     constexpr uint32_t kInfo = 40, kHeaders = 14 + kInfo + 16 * 4;
     constexpr uint32_t kStride = ((kWidth * 4 + 31) / 32) * 4;
     std::vector<uint8_t> b{'B', 'M'};
-    Put32(b, kHeaders + kStride * kHeight);
-    Put32(b, 0);
-    Put32(b, kHeaders);
-    for (uint32_t v : {kInfo, uint32_t{kWidth}, uint32_t{kHeight}}) Put32(b, v);
-    Put16(b, 1);
-    Put16(b, 4);
-    for (uint32_t v : {0u, kStride * kHeight, 0u, 0u, 16u, 0u}) Put32(b, v);
-    for (uint32_t c : kPalette) Put32(b, c);
+    gdi::Put32(b, kHeaders + kStride * kHeight);
+    gdi::Put32(b, 0);
+    gdi::Put32(b, kHeaders);
+    for (uint32_t v : {kInfo, uint32_t{kWidth}, uint32_t{kHeight}}) gdi::Put32(b, v);
+    gdi::Put16(b, 1);
+    gdi::Put16(b, 4);
+    for (uint32_t v : {0u, kStride * kHeight, 0u, 0u, 16u, 0u}) gdi::Put32(b, v);
+    for (uint32_t c : kPalette) gdi::Put32(b, c);
     for (int32_t y = kHeight - 1; y >= 0; --y) {  // bottom-up
         const char* row = kArt[static_cast<size_t>(y)];
         for (int32_t x = 0; x < kWidth; x += 2)

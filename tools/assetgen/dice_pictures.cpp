@@ -8,6 +8,7 @@
 
 #include "tools/assetgen/palette.h"
 #include "tools/assetgen/pictures.h"
+#include "tools/assetgen/pips.h"
 
 namespace assetgen {
 
@@ -31,17 +32,6 @@ struct DieLook {
 constexpr DieLook kFree{kIvory, kIvoryShade, {150, 140, 120}, {72, 80, 104}, kInk, false};
 constexpr DieLook kHeld{{255, 226, 140}, {214, 150, 44}, {130, 80, 10},
                         {168, 52, 40},   {92, 16, 12},   true};
-
-// Where the pips of each face lie, as steps of kPipOffset from the centre.
-using Pips = std::vector<std::pair<int, int>>;
-const std::array<Pips, 6> kFaces = {{
-    {{0, 0}},
-    {{-1, -1}, {1, 1}},
-    {{-1, -1}, {0, 0}, {1, 1}},
-    {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}},
-    {{-1, -1}, {1, -1}, {0, 0}, {-1, 1}, {1, 1}},
-    {{-1, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {1, 1}},
-}};
 
 void DrawBody(Canvas& c, const DieLook& look) {
     const Shape body = RoundRect(kBodyLeft, kBodyLeft, kBodySide, kBodySide, kCorner);

@@ -8,6 +8,7 @@
 
 #include "tools/assetgen/palette.h"
 #include "tools/assetgen/pictures.h"
+#include "tools/assetgen/pips.h"
 #include "tools/assetgen/pixel_font.h"
 
 namespace assetgen {
@@ -25,17 +26,6 @@ struct Die {
     double cx, cy, side, degrees;
     int face;
 };
-
-// Where the pips of each face lie, as steps of a third of the side from the centre.
-using Pips = std::vector<std::pair<int, int>>;
-const std::array<Pips, 6> kFaces = {{
-    {{0, 0}},
-    {{-1, -1}, {1, 1}},
-    {{-1, -1}, {0, 0}, {1, 1}},
-    {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}},
-    {{-1, -1}, {1, -1}, {0, 0}, {-1, 1}, {1, 1}},
-    {{-1, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {1, 1}},
-}};
 
 // @p shape turned by @p degrees about (cx, cy); its box grows to hold any turn.
 Shape Turned(Shape shape, double cx, double cy, double degrees) {

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/option.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
@@ -90,21 +92,14 @@ void AddSeeds(const fs::path& path, std::vector<Bytes>& seeds) {
     seeds.push_back(std::move(bytes));
 }
 
-bool Option(const char* arg, const char* name, uint64_t& value) {
-    const size_t length = std::strlen(name);
-    if (std::strncmp(arg, name, length) != 0) return false;
-    value = std::strtoull(arg + length, nullptr, 10);
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     uint64_t seconds = 5, runs = UINT64_MAX, seed = 1;
     std::vector<Bytes> seeds{Bytes{}};
     for (int i = 1; i < argc; ++i) {
-        if (!Option(argv[i], "-seconds=", seconds) && !Option(argv[i], "-runs=", runs) &&
-            !Option(argv[i], "-seed=", seed))
+        if (!tools::Option(argv[i], "-seconds=", seconds) && !tools::Option(argv[i], "-runs=", runs) &&
+            !tools::Option(argv[i], "-seed=", seed))
             AddSeeds(argv[i], seeds);
     }
     for (const Bytes& s : seeds) LLVMFuzzerTestOneInput(s.data(), s.size());

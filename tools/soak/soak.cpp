@@ -26,6 +26,7 @@
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/errors.h"
 #include "shell/Module1.h"
+#include "tools/option.h"
 #include "tools/script/game_driver.h"
 
 namespace {
@@ -225,20 +226,13 @@ private:
     uint64_t finished_ = 0;
 };
 
-bool Option(const char* arg, const char* name, uint64_t& value) {
-    const size_t length = std::strlen(name);
-    if (std::strncmp(arg, name, length) != 0) return false;
-    value = std::strtoull(arg + length, nullptr, 10);
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     uint64_t games = 100000, seconds = 1000000000, seed = 1;
     for (int i = 1; i < argc; ++i) {
-        if (!Option(argv[i], "-games=", games) && !Option(argv[i], "-seconds=", seconds) &&
-            !Option(argv[i], "-seed=", seed)) {
+        if (!tools::Option(argv[i], "-games=", games) && !tools::Option(argv[i], "-seconds=", seconds) &&
+            !tools::Option(argv[i], "-seed=", seed)) {
             std::fprintf(stderr, "usage: %s [-games=N] [-seconds=N] [-seed=N]\n", argv[0]);
             return 2;
         }
