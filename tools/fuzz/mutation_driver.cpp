@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/option.h"
+#include "tools/run_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
@@ -26,14 +26,7 @@ using Bytes = std::vector<uint8_t>;
 
 constexpr size_t kLongestInput = 1 << 20;
 
-struct Random {
-    uint64_t state;
-    uint64_t Next() {  // splitmix64
-        uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
+struct Random : tools::SplitMix64 {
     size_t Below(size_t n) { return n == 0 ? 0 : static_cast<size_t>(Next() % n); }
 };
 
@@ -103,7 +96,7 @@ int main(int argc, char** argv) {
             AddSeeds(argv[i], seeds);
     }
     for (const Bytes& s : seeds) LLVMFuzzerTestOneInput(s.data(), s.size());
-    Random random{seed};
+    Random random{{seed}};
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     uint64_t done = 0;
     for (; done < runs && (done % 256 != 0 || std::chrono::steady_clock::now() < end); ++done) {

@@ -26,7 +26,7 @@
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/errors.h"
 #include "shell/Module1.h"
-#include "tools/option.h"
+#include "tools/run_support.h"
 #include "tools/script/game_driver.h"
 
 namespace {
@@ -34,14 +34,7 @@ namespace {
 constexpr int kMostStepsPerGame = 4000;
 constexpr int32_t kNoEnd = INT32_MIN;  // NewScoreRank while no board has ended in a step
 
-struct Random {
-    uint64_t state;
-    uint64_t Next() {  // splitmix64
-        uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
+struct Random : tools::SplitMix64 {
     int Below(int n) { return static_cast<int>(Next() % static_cast<uint64_t>(n)); }
     bool Chance(int percent) { return Below(100) < percent; }
 };
@@ -75,7 +68,7 @@ bool SameTable(const Table& a, const Table& b) {
 
 class Soak {
 public:
-    explicit Soak(uint64_t seed) : random_{seed} {}
+    explicit Soak(uint64_t seed) : random_{{seed}} {}
 
     void PlayGame() {
         ChooseSettings();
