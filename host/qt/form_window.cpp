@@ -101,11 +101,19 @@ void FormWindow::formChanged(vb::Prop) {
     p.setColor(QPalette::Window, ToQColor(f->BackColor()));
     client_->setPalette(p);
     client_->setAutoFillBackground(true);
+    // A hidden window takes its place and size when it shows: its design and Form_Load set
+    // them one at a time, and each would measure the menu bar again.
+    if (!isVisible()) return;
     applyGeometry();
     applyState();
 }
 
+// A hidden window's bar is measured once, when it shows.
 void FormWindow::menuBarDrawn() {
+    if (!isVisible()) {
+        menusStale_ = true;
+        return;
+    }
     menus_->redraw();
     if (form()) applyGeometry();
 }
@@ -293,6 +301,11 @@ void FormWindow::refreshSurfaces() {
 void FormWindow::present(bool modal) {
     vb::Form* f = form();
     if (!f) return;
+    // A hidden window takes its size first, so that the views catching up fit it.
+    if (!isVisible()) {
+        if (std::exchange(menusStale_, false)) menus_->redraw();
+        applyGeometry();
+    }
     // Views made now show the model as it is; those made before catch up.
     for (const vb::Control* control : std::exchange(stale_, {}))
         if (ControlView* view = viewOf(*control)) view->present();

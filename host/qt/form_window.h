@@ -91,6 +91,7 @@ private:
     std::vector<std::unique_ptr<ControlView>> retired_;
     bool applying_ = false;  // the window follows the model: no event back to it
     bool restackPending_ = false;
+    bool menusStale_ = false;  // the game redrew the bar while the window was hidden
 };
 
 // The form window @p widget lies in, or null.
