@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -32,10 +33,19 @@ constexpr double kMsPerSecond = 1000;
 
 QtHost* running = nullptr;
 
+// The sharp 2x twins of pictures and surfaces are for screens of two device pixels to a
+// pixel or more; where none is, the pictures and the drawing keep only their own pixels.
+bool AnyScreenAtTwoOrMore() {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(),
+                       [](const QScreen* s) { return s->devicePixelRatio() >= 2; });
+}
+
 }  // namespace
 
 QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    gdi::SetTwinsWanted(AnyScreenAtTwoOrMore());
     InstallFontSubstitutes();
     // Controls that keep no font of their own (tabs, check boxes, frames, lists, text
     // boxes) show the forms' default font, the one their design was sized for.
@@ -50,6 +60,7 @@ QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
 }
 
 QtHost::~QtHost() {
+    gdi::SetTwinsWanted(true);
     win::SetMenuBarListener(nullptr);
     if (vb::HasHost() && &vb::CurrentHost() == this) vb::SetHost(nullptr);
     if (running == this) running = nullptr;
