@@ -11,6 +11,7 @@
 #include <chrono>
 #include <thread>
 
+#include "host/qt/application_style.h"
 #include "host/qt/class_cursor.h"
 #include "host/qt/control_view.h"
 #include "host/qt/form_window.h"
@@ -45,6 +46,7 @@ bool AnyScreenAtTwoOrMore() {
 
 QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(MakeApplicationStyle());
     gdi::SetTwinsWanted(AnyScreenAtTwoOrMore());
     InstallFontSubstitutes();
     // Controls that keep no font of their own (tabs, check boxes, frames, lists, text
