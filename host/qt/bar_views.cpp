@@ -45,6 +45,9 @@ class StatusBarView : public View<QWidget> {
 public:
     StatusBarView(vb::StatusBar& bar, QWidget* parent) : View(bar, parent), bar_(bar) {
         setFont(ToQFont(vb::Font{}));
+        // It paints every pixel it is asked for: nothing under it need be painted first, as
+        // when the clock ticks.
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
     QRect placement() const override {

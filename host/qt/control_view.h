@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 
 #include "host/qt/input.h"
@@ -26,17 +27,32 @@ public:
     ControlView& operator=(const ControlView&) = delete;
 
     vb::Control& control() const { return control_; }
+    // The control's own widget; for a control without a window, the widget it is drawn on.
     virtual QWidget& widget() = 0;
     virtual Layer layer() const { return Layer::Windows; }
     // Where the control sits in its container's widget, in pixels.
     virtual QRect placement() const;
+    // Whether the control has no widget of its own: its container draws it (windowless.h).
+    virtual bool windowless() const { return false; }
+    // The widget the control lies in, and moving it into another.
+    virtual QWidget& holder() { return *widget().parentWidget(); }
+    virtual void setHolder(QWidget& holder) { widget().setParent(&holder); }
+    // Where the control shows in its holder now, and whether it is hidden there.
+    virtual QRect shownAt() { return widget().geometry(); }
+    virtual bool hidden() { return widget().isHidden(); }
+    // A point on the screen, or where a mouse event that reached widget() happened, in the
+    // control's own pixels.
+    virtual QPointF fromGlobal(const QPointF& global) { return widget().mapFromGlobal(global); }
+    virtual QPointF local(const QMouseEvent& e) const { return e.position(); }
+    // The text the control shows, for the kinds that show one of their own making.
+    virtual QString shownText() const { return {}; }
     // Whether the kind takes the keyboard focus (buttons, boxes, lists, sliders, tabs).
     virtual bool takesFocus() const { return false; }
     // The widget that holds the controls whose container this control is.
     virtual QWidget& childHolder() { return widget(); }
     // Shows the control as the model has it now: place, visibility, enabled state, and
     // what its kind draws.
-    void present();
+    virtual void present();
 
 protected:
     // What the kind shows beyond place and state: texts, colours, pictures.

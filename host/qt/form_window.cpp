@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
@@ -16,6 +17,7 @@
 #include "host/qt/menu_bar.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/units.h"
+#include "host/qt/windowless.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/picturebox_surface.h"
 #include "platform/user32/metrics.h"
@@ -99,11 +101,19 @@ void FormWindow::formChanged(vb::Prop) {
     p.setColor(QPalette::Window, ToQColor(f->BackColor()));
     client_->setPalette(p);
     client_->setAutoFillBackground(true);
+    // A hidden window takes its place and size when it shows: its design and Form_Load set
+    // them one at a time, and each would measure the menu bar again.
+    if (!isVisible()) return;
     applyGeometry();
     applyState();
 }
 
+// A hidden window's bar is measured once, when it shows.
 void FormWindow::menuBarDrawn() {
+    if (!isVisible()) {
+        menusStale_ = true;
+        return;
+    }
     menus_->redraw();
     if (form()) applyGeometry();
 }
@@ -128,7 +138,7 @@ void FormWindow::applyGeometry() {
     client_->setGeometry(0, menuHeight, width, height - menuHeight);
     // The bars keep to the client area's edges.
     for (const auto& [control, entry] : views_)
-        if (entry.widget) entry.widget->setGeometry(entry.view->placement());
+        if (entry.widget && !entry.owned) entry.widget->setGeometry(entry.view->placement());
 }
 
 // A window the form places partly off the screen's free area (placed for a screen of other
@@ -179,7 +189,11 @@ void FormWindow::controlDestroyed(const vb::Control& control) {
     std::erase(pictureBoxes_, &control);
     const auto found = views_.find(&control);
     if (found == views_.end()) return;
-    if (QWidget* w = found->second.widget) {
+    if (found->second.owned) {
+        static_cast<WindowlessView&>(*found->second.view).withdraw();
+        retired_.push_back(std::move(found->second.owned));
+        QTimer::singleShot(0, this, [this] { retired_.clear(); });
+    } else if (QWidget* w = found->second.widget) {
         w->hide();
         w->deleteLater();
     }
@@ -197,8 +211,8 @@ ControlView* FormWindow::ensureView(vb::Control& control) {
     if (found != views_.end() && found->second.widget) {
         ControlView* view = found->second.view;
         QWidget& parent = parentFor(control);
-        if (view->widget().parentWidget() != &parent) {
-            view->widget().setParent(&parent);
+        if (&view->holder() != &parent) {
+            view->setHolder(parent);
             view->present();
             restackWhenShown();
         }
@@ -206,7 +220,8 @@ ControlView* FormWindow::ensureView(vb::Control& control) {
     }
     ControlView* view = MakeView(control, &parentFor(control));
     if (!view) return nullptr;
-    views_[&control] = {view, &view->widget()};
+    std::unique_ptr<ControlView> owned(view->windowless() ? view : nullptr);
+    views_[&control] = {view, &view->widget(), std::move(owned)};
     if (dynamic_cast<vb::PictureBox*>(&control)) pictureBoxes_.push_back(&control);
     restackWhenShown();
     return view;
@@ -228,26 +243,46 @@ void FormWindow::restackWhenShown() {
         restackPending_ = true;
 }
 
-// Raising each view in stacking order leaves every container's children in that order.
+// Raising each view in stacking order leaves every container's children in that order;
+// each container draws its windowless controls in that order, under its children.
 void FormWindow::restack() {
     restackPending_ = false;
     vb::Form* f = form();
     if (!f) return;
     const auto& controls = f->Controls();
-    std::vector<std::pair<std::pair<Layer, size_t>, QWidget*>> order;
+    std::vector<std::pair<std::pair<Layer, size_t>, ControlView*>> order;
     for (size_t i = 0; i < controls.size(); ++i) {
         const auto found = views_.find(controls[i]);
         if (found != views_.end() && found->second.widget)
-            order.push_back({{found->second.view->layer(), i}, found->second.widget});
+            order.push_back({{found->second.view->layer(), i}, found->second.view});
     }
     std::sort(order.begin(), order.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& entry : order) entry.second->raise();
+    std::unordered_map<QWidget*, std::vector<WindowlessView*>> drawn;
+    for (const auto& [key, view] : order) {
+        if (view->windowless())
+            drawn[&view->holder()].push_back(static_cast<WindowlessView*>(view));
+        else
+            view->widget().raise();
+    }
+    for (auto& [holder, views] : drawn) LayerOf(*holder, true)->setOrder(std::move(views));
 }
 
 ControlView* FormWindow::viewOf(const vb::Control& control) const {
     const auto found = views_.find(&control);
     return found != views_.end() && found->second.widget ? found->second.view : nullptr;
+}
+
+// The widget at the spot, or the windowless control drawn topmost there on it.
+ControlView* FormWindow::viewAt(const QPoint& inClient) const {
+    QWidget* w = client_->childAt(inClient);
+    for (w = w ? w : client_; w; w = w == client_ ? nullptr : w->parentWidget()) {
+        if (WindowlessLayer* layer = LayerOf(*w, false))
+            if (WindowlessView* drawn = layer->at(w->mapFrom(client_, inClient))) return drawn;
+        for (const auto& [control, entry] : views_)
+            if (!entry.owned && entry.widget == w) return entry.view;
+    }
+    return nullptr;
 }
 
 ControlView* FormWindow::viewByHandle(intptr_t hWnd) const {
@@ -266,6 +301,11 @@ void FormWindow::refreshSurfaces() {
 void FormWindow::present(bool modal) {
     vb::Form* f = form();
     if (!f) return;
+    // A hidden window takes its size first, so that the views catching up fit it.
+    if (!isVisible()) {
+        if (std::exchange(menusStale_, false)) menus_->redraw();
+        applyGeometry();
+    }
     // Views made now show the model as it is; those made before catch up.
     for (const vb::Control* control : std::exchange(stale_, {}))
         if (ControlView* view = viewOf(*control)) view->present();

@@ -44,6 +44,8 @@ public:
 
     ControlView* viewOf(const vb::Control& control) const;
     ControlView* viewByHandle(intptr_t hWnd) const;
+    // The control that a click at @p inClient of the client area reaches, or null.
+    ControlView* viewAt(const QPoint& inClient) const;
     // Repaints the picture boxes, whose surfaces the game draws on without telling.
     void refreshSurfaces();
 
@@ -58,6 +60,7 @@ private:
     struct Entry {
         ControlView* view;
         QPointer<QWidget> widget;  // null once Qt deleted it with its container
+        std::unique_ptr<ControlView> owned;  // a windowless view: no widget owns it
     };
 
     ControlView* ensureView(vb::Control& control);
@@ -84,8 +87,11 @@ private:
     std::unordered_map<const vb::Control*, Entry> views_;
     std::vector<const vb::Control*> pictureBoxes_;  // only picture boxes
     std::unordered_set<const vb::Control*> stale_;  // changed while the window was hidden
+    // Windowless views of destroyed controls, kept until the event that destroyed them ends.
+    std::vector<std::unique_ptr<ControlView>> retired_;
     bool applying_ = false;  // the window follows the model: no event back to it
     bool restackPending_ = false;
+    bool menusStale_ = false;  // the game redrew the bar while the window was hidden
 };
 
 // The form window @p widget lies in, or null.

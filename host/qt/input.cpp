@@ -57,14 +57,14 @@ ControlView* CaptureIn(FormWindow& window) {
 
 void RaiseMove(ControlView& view, const QPointF& global, Qt::MouseButtons buttons,
                Qt::KeyboardModifiers modifiers) {
-    const QPointF at = view.widget().mapFromGlobal(global);
+    const QPointF at = view.fromGlobal(global);
     Guarded([&] { view.control().RaiseMouseMove(ButtonsOf(buttons), ShiftOf(modifiers), TwipsX(at), TwipsY(at)); });
     EventDelivered(view.widget());
 }
 
 void Press(ControlView& view, QMouseEvent& e) {
     press = {view.control().hWnd(), true, false};
-    const QPointF at = e.position();
+    const QPointF at = view.local(e);
     Guarded([&] {
         view.control().RaiseMouseDown(ButtonOf(e.button()), ShiftOf(e.modifiers()), TwipsX(at),
                                       TwipsY(at));
@@ -82,10 +82,10 @@ void MousePressed(ControlView& view, QMouseEvent& e) {
 void MouseReleased(ControlView& view, QMouseEvent& e, bool click) {
     e.accept();
     vb::Control& control = view.control();
-    const QPointF at = e.position();
+    const QPointF at = view.local(e);
     const bool clicked = click && e.button() == Qt::LeftButton && press.down && !press.doubleClick &&
                          press.control == control.hWnd() &&
-                         view.widget().rect().contains(at.toPoint());
+                         QRect(QPoint(0, 0), view.shownAt().size()).contains(at.toPoint());
     press.down = false;
     Guarded([&] { control.RaiseMouseUp(ButtonOf(e.button()), ShiftOf(e.modifiers()), TwipsX(at), TwipsY(at)); });
     if (clicked) Guarded([&] { control.RaiseClick(); });
@@ -103,7 +103,7 @@ void MouseMoved(ControlView& view, QMouseEvent& e) {
 void MouseDoubleClicked(ControlView& view, QMouseEvent& e) {
     e.accept();
     const bool sameControl = press.control == view.control().hWnd();
-    if (!sameControl || dynamic_cast<QPushButton*>(&view.widget())) {
+    if (!sameControl || (!view.windowless() && dynamic_cast<QPushButton*>(&view.widget()))) {
         Press(view, e);
         return;
     }

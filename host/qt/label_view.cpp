@@ -1,14 +1,15 @@
 // A label: its caption in its font and colours, wrapped at words within its width, on its
 // background colour when opaque and on whatever lies under it when transparent. A label
 // with a fixed single border has a one-pixel dark line just inside its rectangle, and its
-// text keeps clear of it.
+// text keeps clear of it. It has no window: its container draws it.
 
-#include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QStyle>
 
 #include "host/qt/units.h"
 #include "host/qt/views.h"
+#include "host/qt/windowless.h"
 
 namespace qthost {
 
@@ -27,39 +28,35 @@ Qt::Alignment AlignmentOf(int16_t alignment) {
     }
 }
 
-class LabelView : public View<QLabel> {
+// The text is drawn as the style draws a word-wrapped plain-text label.
+class LabelView : public WindowlessView {
 public:
-    LabelView(vb::Label& label, QWidget* parent) : View(label, parent), label_(label) {
-        setTextFormat(Qt::PlainText);
-        setWordWrap(true);
-        setMargin(0);
-        setIndent(0);
-    }
+    LabelView(vb::Label& label, QWidget& holder) : WindowlessView(label, holder), label_(label) {}
     Layer layer() const override { return Layer::Labels; }
+    QString shownText() const override { return text_; }
 
 protected:
-    // A disabled label keeps the style's grey text.
     void refresh() override {
-        setText(WithoutMnemonics(label_.Caption()));
-        setAlignment(AlignmentOf(label_.Alignment()));
-        setFont(ToQFont(label_.Font()));
-        QPalette p = palette();
-        for (auto group : {QPalette::Active, QPalette::Inactive})
-            p.setColor(group, QPalette::WindowText, ToQColor(label_.ForeColor()));
-        p.setColor(QPalette::Window, ToQColor(label_.BackColor()));
-        setPalette(p);
-        setAutoFillBackground(label_.BackStyle() != 0);
-        const int inset = bordered() ? 1 : 0;
-        setContentsMargins(inset, inset, inset, inset);
+        text_ = WithoutMnemonics(label_.Caption());
+        font_ = ToQFont(label_.Font());
     }
 
-    void paintEvent(QPaintEvent* e) override {
-        QLabel::paintEvent(e);
+    // A disabled label keeps the style's grey text.
+    void paint(QPainter& p, QSize size) override {
+        const QRect r(QPoint(0, 0), size);
+        if (label_.BackStyle() != 0) p.fillRect(r, ToQColor(label_.BackColor()));
+        QPalette palette = holderPalette();
+        for (auto group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::WindowText, ToQColor(label_.ForeColor()));
+        const int flags = AlignmentOf(label_.Alignment()) | Qt::TextWordWrap | Qt::TextExpandTabs |
+                          (text_.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+        const int inset = bordered() ? 1 : 0;
+        p.setFont(font_);
+        holder().style()->drawItemText(&p, r.adjusted(inset, inset, -inset, -inset), flags, palette,
+                                       enabled(), text_, QPalette::WindowText);
         if (!bordered()) return;
         // Filled edges stay one logical pixel wide, whole device pixels at any ratio.
-        QPainter p(this);
         const QColor colour = ToQColor(kBorderColour);
-        const QRect r = rect();
         p.fillRect(r.left(), r.top(), r.width(), 1, colour);
         p.fillRect(r.left(), r.bottom(), r.width(), 1, colour);
         p.fillRect(r.left(), r.top(), 1, r.height(), colour);
@@ -70,12 +67,14 @@ private:
     bool bordered() const { return label_.BorderStyle() == vb::vbFixedSingle; }
 
     vb::Label& label_;
+    QString text_;
+    QFont font_;
 };
 
 }  // namespace
 
 ControlView* MakeLabelView(vb::Label& label, QWidget* parent) {
-    return new LabelView(label, parent);
+    return new LabelView(label, *parent);
 }
 
 }  // namespace qthost

@@ -6,6 +6,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <algorithm>
+#include <unordered_set>
+#include <vector>
 
 #include "host/qt/failure.h"
 #include "host/qt/units.h"
@@ -15,11 +17,21 @@ namespace qthost {
 
 namespace {
 
-bool HasItems(const vb::Form& form, const vb::Menu& menu) {
-    return std::any_of(form.Controls().begin(), form.Controls().end(), [&](vb::Control* c) {
-        auto* item = dynamic_cast<vb::Menu*>(c);
-        return item && item->ParentMenu() == &menu;
-    });
+// The form's menu items in design order, and those that have items under them.
+struct Menus {
+    std::vector<vb::Menu*> items;
+    std::unordered_set<const vb::Menu*> parents;
+};
+
+Menus MenusOf(const vb::Form& form) {
+    Menus menus;
+    for (vb::Control* c : form.Controls()) {
+        if (auto* menu = dynamic_cast<vb::Menu*>(c)) {
+            menus.items.push_back(menu);
+            menus.parents.insert(menu->ParentMenu());
+        }
+    }
+    return menus;
 }
 
 // Qt keeps the sizes of a menu's items until its style changes.
@@ -38,10 +50,9 @@ MenuBar::MenuBar(QWidget& window, vb::Form& form, std::function<void()> afterCli
       afterClick_(std::move(afterClick)) {
     bar_->setNativeMenuBar(false);
     bar_->setStyle(style_);
-    for (vb::Control* c : form.Controls())
-        if (auto* menu = dynamic_cast<vb::Menu*>(c)) add(*menu, HasItems(form, *menu));
-    for (vb::Control* c : form.Controls())
-        if (auto* menu = dynamic_cast<vb::Menu*>(c)) changed(*menu);
+    const Menus menus = MenusOf(form);
+    for (vb::Menu* menu : menus.items) add(*menu, menus.parents.count(menu) != 0);
+    for (vb::Menu* menu : menus.items) changed(*menu);
 }
 
 // Items come in design order, so a menu is made before the items under it.

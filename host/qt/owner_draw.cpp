@@ -24,11 +24,11 @@ std::optional<win::MENUITEMINFOA> ItemInfo(win::HMENU menu, int32_t position) {
 
 }  // namespace
 
-GdiCanvas::GdiCanvas(QSize size) : dc_(win::CreateCompatibleDC(0)) {
+GdiCanvas::GdiCanvas(QSize size, qreal ratio) : ratio_(ratio), dc_(win::CreateCompatibleDC(0)) {
     const int32_t w = std::max(1, size.width()), h = std::max(1, size.height());
     const uint32_t face = gdi::ToPixel(gdi::SysColour(win::COLOR_BTNFACE));
     gdi::Bitmap pixels(w, h, gdi::Bitmap::Format::Rgb32, face);
-    pixels.setTwin(gdi::Bitmap(2 * w, 2 * h, gdi::Bitmap::Format::Rgb32, face));
+    if (ratio >= 2) pixels.setTwin(gdi::Bitmap(2 * w, 2 * h, gdi::Bitmap::Format::Rgb32, face));
     bitmap_ = gdi::CreateBitmapFromPixels(pixels);
     stock_ = win::SelectObject(dc_, bitmap_);
 }
@@ -39,9 +39,9 @@ GdiCanvas::~GdiCanvas() {
     win::DeleteDC(dc_);
 }
 
-QImage GdiCanvas::image(qreal ratio) const {
+QImage GdiCanvas::image() const {
     const gdi::Bitmap* pixels = gdi::SelectedBitmap(dc_);
-    return pixels ? SharpImage(*pixels, ratio) : QImage();
+    return pixels ? SharpImage(*pixels, ratio_) : QImage();
 }
 
 bool OwnerDrawn(win::HMENU menu, int32_t position) {

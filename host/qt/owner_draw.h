@@ -12,20 +12,22 @@
 
 namespace qthost {
 
-// A memory DC over a bitmap of one size, with a 2x twin, cleared to the button face; the
-// DC and bitmap go with it.
+// A memory DC over a bitmap of one size, cleared to the button face, for a widget of
+// device pixel ratio @p ratio: with a 2x twin where the ratio is 2 or more (drawing on a
+// twin that is never shown would cost four times the drawing). The DC and bitmap go with it.
 class GdiCanvas {
 public:
-    explicit GdiCanvas(QSize size);
+    GdiCanvas(QSize size, qreal ratio);
     ~GdiCanvas();
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
 
     win::HDC dc() const { return dc_; }
-    // What was drawn, as a widget of device pixel ratio @p ratio shows it.
-    QImage image(qreal ratio) const;
+    // What was drawn, as the widget shows it.
+    QImage image() const;
 
 private:
+    qreal ratio_;
     win::HDC dc_;
     win::HBITMAP bitmap_;
     win::HGDIOBJ stock_;

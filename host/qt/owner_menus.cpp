@@ -50,7 +50,7 @@ protected:
             QMenuBar::paintEvent(e);
             return;
         }
-        GdiCanvas canvas(size());
+        GdiCanvas canvas(size(), devicePixelRatioF());
         for (const ShownItem& item : items) {
             const QRect r = actionGeometry(item.action);
             if (r.isEmpty()) continue;
@@ -61,7 +61,7 @@ protected:
                      StateOf(*item.action, active, open ? win::ODS_SELECTED : win::ODS_HOTLIGHT), r,
                      canvas.dc());
         }
-        QPainter(this).drawImage(0, 0, canvas.image(devicePixelRatioF()));
+        QPainter(this).drawImage(0, 0, canvas.image());
     }
 
 private:
@@ -80,7 +80,7 @@ protected:
             return;
         }
         const QRect inside = rect().adjusted(kPopupFrame, kPopupFrame, -kPopupFrame, -kPopupFrame);
-        GdiCanvas canvas(inside.size());
+        GdiCanvas canvas(inside.size(), devicePixelRatioF());
         for (const ShownItem& item : items) {
             const QRect r = actionGeometry(item.action).translated(-inside.topLeft());
             if (r.isEmpty()) continue;
@@ -89,7 +89,7 @@ protected:
                      canvas.dc());
         }
         QPainter p(this);
-        p.drawImage(inside.topLeft(), canvas.image(devicePixelRatioF()));
+        p.drawImage(inside.topLeft(), canvas.image());
         qDrawWinPanel(&p, rect(), palette(), false);
     }
 

@@ -1,8 +1,9 @@
 // Picture boxes and images. A picture box shows the surface the game draws on through its
 // device context, or, while it has none, its Picture at the top left on its back colour;
-// the controls it contains lie over it. An image shows its picture, stretched to its size
-// when Stretch is set. Where the screen has two device pixels to a pixel or more, both show
-// the 2x twins of their pictures and surfaces.
+// the controls it contains lie over it. An image, which has no window (its container draws
+// it), shows its picture, stretched to its size when Stretch is set. Where the screen has
+// two device pixels to a pixel or more, both show the 2x twins of their pictures and
+// surfaces.
 
 #include <qdrawutil.h>
 
@@ -10,6 +11,7 @@
 
 #include "host/qt/units.h"
 #include "host/qt/views.h"
+#include "host/qt/windowless.h"
 #include "platform/forms/picturebox_surface.h"
 #include "platform/gdi/bitmap.h"
 
@@ -38,19 +40,18 @@ private:
     vb::PictureBox& box_;
 };
 
-class ImageView : public View<QWidget> {
+class ImageView : public WindowlessView {
 public:
-    ImageView(vb::Image& image, QWidget* parent) : View(image, parent), image_(image) {}
+    ImageView(vb::Image& image, QWidget& holder) : WindowlessView(image, holder), image_(image) {}
     Layer layer() const override { return Layer::Images; }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paint(QPainter& p, QSize size) override {
         const auto& bitmap = image_.Picture().bitmap();
         if (!bitmap) return;
-        QPainter p(this);
-        const QImage picture = SharpImage(*bitmap, devicePixelRatioF());
+        const QImage picture = SharpImage(*bitmap, holder().devicePixelRatioF());
         if (image_.Stretch())
-            p.drawImage(rect(), picture);
+            p.drawImage(QRect(QPoint(0, 0), size), picture);
         else
             p.drawImage(QPoint(0, 0), picture);
     }
@@ -66,7 +67,7 @@ ControlView* MakePictureBoxView(vb::PictureBox& box, QWidget* parent) {
 }
 
 ControlView* MakeImageView(vb::Image& image, QWidget* parent) {
-    return new ImageView(image, parent);
+    return new ImageView(image, *parent);
 }
 
 }  // namespace qthost

@@ -7,9 +7,11 @@
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
+#include "host/qt/application_style.h"
 #include "host/qt/class_cursor.h"
 #include "host/qt/control_view.h"
 #include "host/qt/form_window.h"
@@ -32,10 +34,20 @@ constexpr double kMsPerSecond = 1000;
 
 QtHost* running = nullptr;
 
+// The sharp 2x twins of pictures and surfaces are for screens of two device pixels to a
+// pixel or more; where none is, the pictures and the drawing keep only their own pixels.
+bool AnyScreenAtTwoOrMore() {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(),
+                       [](const QScreen* s) { return s->devicePixelRatio() >= 2; });
+}
+
 }  // namespace
 
 QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(MakeApplicationStyle());
+    gdi::SetTwinsWanted(AnyScreenAtTwoOrMore());
     InstallFontSubstitutes();
     // Controls that keep no font of their own (tabs, check boxes, frames, lists, text
     // boxes) show the forms' default font, the one their design was sized for.
@@ -50,6 +62,7 @@ QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
 }
 
 QtHost::~QtHost() {
+    gdi::SetTwinsWanted(true);
     win::SetMenuBarListener(nullptr);
     if (vb::HasHost() && &vb::CurrentHost() == this) vb::SetHost(nullptr);
     if (running == this) running = nullptr;

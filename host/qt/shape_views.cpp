@@ -1,5 +1,5 @@
-// Shapes and lines: drawn graphics that take no mouse input (a click goes to what lies
-// under them). A shape is a rectangle, square, oval, circle or rounded one of them, filled
+// Shapes and lines: drawn graphics without a window, that take no mouse input (a click
+// goes to what lies under them). A shape is a rectangle, square, oval, circle or rounded one of them, filled
 // with its back colour when opaque and edged with its border; a line runs from (X1, Y1)
 // to (X2, Y2) of its container.
 
@@ -8,6 +8,7 @@
 
 #include "host/qt/units.h"
 #include "host/qt/views.h"
+#include "host/qt/windowless.h"
 
 namespace qthost {
 
@@ -18,8 +19,6 @@ constexpr int16_t kTransparentBorder = 0;
 // The rounded kinds' corners, as a share of the shorter side.
 constexpr double kCornerShare = 1.0 / 6;
 
-void TakeNoMouse(QWidget& w) { w.setAttribute(Qt::WA_TransparentForMouseEvents); }
-
 QPen BorderPen(vb::OleColor colour, int16_t width) {
     QPen pen(ToQColor(colour));
     pen.setWidth(std::max<int>(width, 1));
@@ -27,18 +26,16 @@ QPen BorderPen(vb::OleColor colour, int16_t width) {
     return pen;
 }
 
-class ShapeView : public View<QWidget> {
+class ShapeView : public WindowlessView {
 public:
-    ShapeView(vb::Shape& shape, QWidget* parent) : View(shape, parent), shape_(shape) {
-        TakeNoMouse(*this);
-    }
+    ShapeView(vb::Shape& shape, QWidget& holder) : WindowlessView(shape, holder), shape_(shape) {}
     Layer layer() const override { return Layer::Shapes; }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
+    bool takesMouse() const override { return false; }
+    void paint(QPainter& p, QSize size) override {
         p.setRenderHint(QPainter::Antialiasing, isRound());
-        const QRectF area = outline();
+        const QRectF area = outline(size);
         p.setBrush(shape_.BackStyle() != 0 ? QBrush(ToQColor(shape_.BackColor())) : Qt::NoBrush);
         if (shape_.BorderStyle() == kTransparentBorder)
             p.setPen(Qt::NoPen);
@@ -66,10 +63,10 @@ private:
         return k == vb::vbShapeSquare || k == vb::vbShapeCircle || k == vb::vbShapeRoundedSquare;
     }
     // The border lies inside the control's rectangle; square kinds are centred in it.
-    QRectF outline() const {
+    QRectF outline(QSize size) const {
         const double inset =
             shape_.BorderStyle() == kTransparentBorder ? 0 : std::max<int>(shape_.BorderWidth(), 1);
-        QRectF area = QRectF(rect()).adjusted(inset / 2, inset / 2, -inset / 2, -inset / 2);
+        QRectF area = QRectF(QRect(QPoint(0, 0), size)).adjusted(inset / 2, inset / 2, -inset / 2, -inset / 2);
         if (!isSquare()) return area;
         const double side = std::min(area.width(), area.height());
         return QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
@@ -78,11 +75,9 @@ private:
     vb::Shape& shape_;
 };
 
-class LineView : public View<QWidget> {
+class LineView : public WindowlessView {
 public:
-    LineView(vb::Line& line, QWidget* parent) : View(line, parent), line_(line) {
-        TakeNoMouse(*this);
-    }
+    LineView(vb::Line& line, QWidget& holder) : WindowlessView(line, holder), line_(line) {}
     Layer layer() const override { return Layer::Lines; }
 
     // The box around both ends, as wide as the pen.
@@ -95,8 +90,8 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
+    bool takesMouse() const override { return false; }
+    void paint(QPainter& p, QSize) override {
         const QPoint origin = placement().topLeft();
         const QPoint a = QPoint(Px(line_.X1()), Px(line_.Y1())) - origin;
         const QPoint b = QPoint(Px(line_.X2()), Px(line_.Y2())) - origin;
@@ -119,9 +114,9 @@ private:
 }  // namespace
 
 ControlView* MakeShapeView(vb::Shape& shape, QWidget* parent) {
-    return new ShapeView(shape, parent);
+    return new ShapeView(shape, *parent);
 }
 
-ControlView* MakeLineView(vb::Line& line, QWidget* parent) { return new LineView(line, parent); }
+ControlView* MakeLineView(vb::Line& line, QWidget* parent) { return new LineView(line, *parent); }
 
 }  // namespace qthost

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <thread>
 
 namespace media {
 
@@ -15,6 +16,12 @@ constexpr int kFrequency = 44100;
 // 23 ms a buffer. Closing the device waits while SDL plays out two buffers, and the device
 // closes whenever the program falls quiet: the wait stays short with short buffers.
 constexpr int kBufferFrames = 1024;
+
+// The closing of the device in progress, if any. SDL's audio is one for the process.
+std::thread& Closing() {
+    static std::thread closing;
+    return closing;
+}
 
 // While the device is being opened, stderr goes nowhere: without a sound card the libraries
 // under SDL (ALSA's above all) print a page of complaints, and the player is to see only our
@@ -42,10 +49,14 @@ private:
 
 }  // namespace
 
-SdlDevice::~SdlDevice() { close(); }
+SdlDevice::~SdlDevice() {
+    close();
+    AwaitSdlAudioClosed();
+}
 
 bool SdlDevice::open() {
     if (open_ || missing_) return open_;
+    AwaitSdlAudioClosed();
     bool started = false;
     {
         const StderrMuted muted;
@@ -66,13 +77,23 @@ bool SdlDevice::open() {
     return true;
 }
 
+// The halted channels leave silence in SDL's buffers: nothing is cut off audibly while
+// they play out.
 void SdlDevice::close() {
     if (!open_) return;
     Mix_HaltChannel(-1);
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    Mix_HaltMusic();
     open_ = false;
+    AwaitSdlAudioClosed();
+    Closing() = std::thread([] {
+        Mix_CloseAudio();
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    });
+}
+
+void AwaitSdlAudioClosed() {
+    if (Closing().joinable()) Closing().join();
 }
 
 }  // namespace media

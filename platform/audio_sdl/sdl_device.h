@@ -13,7 +13,7 @@ inline constexpr int kSdlEffectChannel = 0;
 class SdlDevice {
 public:
     SdlDevice() = default;
-    /// Closes the device when it is open.
+    /// Closes the device when it is open, and waits for the closing to end.
     ~SdlDevice();
     SdlDevice(const SdlDevice&) = delete;
     SdlDevice& operator=(const SdlDevice&) = delete;
@@ -23,7 +23,10 @@ public:
     /// the libraries under SDL would print while trying is held back), and the device stays
     /// closed for good: every later call returns false at once.
     bool open();
-    /// Closes the device and SDL's audio; nothing must play on it any more.
+    /// Closes the device and SDL's audio; nothing must play on it any more. What is sounding
+    /// is halted at once; the rest of the closing, which waits while SDL plays out what it
+    /// still holds (two buffers), goes on beside the program, and the next open() waits for
+    /// it to end.
     void close();
     bool isOpen() const { return open_; }
 
@@ -31,5 +34,8 @@ private:
     bool open_ = false;
     bool missing_ = false;
 };
+
+/// Waits for a device closing beside the program to end (at once when none is).
+void AwaitSdlAudioClosed();
 
 }  // namespace media

@@ -71,7 +71,18 @@ void Bitmap::copyScaled(const Bitmap& source, int64_t x, int64_t y, int32_t scal
     }
 }
 
+namespace {
+
+bool twinsWanted = true;
+
+}  // namespace
+
+void SetTwinsWanted(bool wanted) { twinsWanted = wanted; }
+
+bool TwinsWanted() { return twinsWanted; }
+
 bool Bitmap::setTwin(Bitmap twin) {
+    if (!twinsWanted) return false;
     if (twin.width_ != 2 * width_ || twin.height_ != 2 * height_ || twin.format_ != format_)
         return false;
     twin.twin_.reset();
@@ -79,7 +90,9 @@ bool Bitmap::setTwin(Bitmap twin) {
     return true;
 }
 
-void Bitmap::addDoubledTwin() { setTwin(Doubled(*this)); }
+void Bitmap::addDoubledTwin() {
+    if (twinsWanted) setTwin(Doubled(*this));
+}
 
 Bitmap Doubled(const Bitmap& bitmap) {
     Bitmap out(bitmap.width() * 2, bitmap.height() * 2, bitmap.format());

@@ -121,4 +121,11 @@ private:
 /// looks like, and the measure a drawn twin is compared with.
 Bitmap Doubled(const Bitmap& bitmap);
 
+/// Whether bitmaps take twins; they do unless a host turns it off. A host whose screens all
+/// show one device pixel to a pixel turns twins off at its start, so that no twin is read,
+/// kept or drawn on that no screen would show: setTwin then refuses one and addDoubledTwin
+/// adds none.
+void SetTwinsWanted(bool wanted);
+bool TwinsWanted();
+
 }  // namespace gdi

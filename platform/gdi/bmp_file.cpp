@@ -167,7 +167,7 @@ vb::Picture PictureFromBmp(std::span<const uint8_t> bytes, std::span<const uint8
                            std::string name) {
     std::optional<Bitmap> bitmap = ReadBmp(bytes);
     if (!bitmap) return {};
-    if (!twinBytes.empty())
+    if (!twinBytes.empty() && TwinsWanted())
         if (std::optional<Bitmap> twin = ReadBmp(twinBytes)) bitmap->setTwin(std::move(*twin));
     return vb::Picture(std::make_shared<const Bitmap>(std::move(*bitmap)), std::move(name));
 }

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QTimer>
+#include <stdexcept>
 #include <string>
 
 #include "platform/registry/registry_store.h"
@@ -49,25 +50,22 @@ qthost::FormWindow& HostTest::window() const {
     return *w;
 }
 
-QWidget& HostTest::widgetOf(const vb::Control& control) const {
+qthost::ControlView& HostTest::viewOf(const vb::Control& control) const {
     qthost::ControlView* view = window().viewOf(control);
-    if (view) return view->widget();
-    ADD_FAILURE() << control.Name() << "(" << control.Index() << ") has no widget";
-    return window().client();
+    if (!view) throw std::runtime_error(control.Name() + " has no view");
+    return *view;
 }
 
 QPoint HostTest::centreOf(const vb::Control& control) const {
-    const QWidget& w = widgetOf(control);
-    return w.mapTo(&window().client(), w.rect().center());
+    qthost::ControlView& view = viewOf(control);
+    return view.holder().mapTo(&window().client(), view.shownAt().center());
 }
-
-QWidget* HostTest::widgetAt(const QPoint& at) const { return window().client().childAt(at); }
 
 // The press goes to the widget at the spot; the release to the same one, as Qt's implicit
 // grab of the mouse sends it.
 void HostTest::clickAt(const QPoint& at) const {
-    QWidget* target = widgetAt(at);
-    ASSERT_NE(target, nullptr);
+    QWidget* target = window().client().childAt(at);
+    if (!target) target = &window().client();
     const QPoint local = target->mapFrom(&window().client(), at);
     SendMouse(*target, QEvent::MouseButtonPress, local, Qt::LeftButton);
     SendMouse(*target, QEvent::MouseButtonRelease, local, Qt::NoButton);

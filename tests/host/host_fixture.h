@@ -1,7 +1,7 @@
 #pragma once
 // The Qt host over the real main window, loaded and shown with the first-run settings, and
-// the few helpers the host tests share: where a control's widget is, and clicks and keys
-// sent to the widget that lies at a spot of the window.
+// the few helpers the host tests share: where a control's view is, which control a click at
+// a spot of the window reaches, and clicks sent to the widget that lies there.
 
 #include <gtest/gtest.h>
 
@@ -25,12 +25,13 @@ protected:
     ~HostTest() override;
 
     qthost::FormWindow& window() const;
-    // The widget showing @p control (the test fails when there is none).
-    QWidget& widgetOf(const vb::Control& control) const;
+    // The view showing @p control (the test fails when there is none), and its widget.
+    qthost::ControlView& viewOf(const vb::Control& control) const;
+    QWidget& widgetOf(const vb::Control& control) const { return viewOf(control).widget(); }
     // The middle of @p control in the client area's pixels.
     QPoint centreOf(const vb::Control& control) const;
-    // The widget at @p at of the client area, which a click there would reach.
-    QWidget* widgetAt(const QPoint& at) const;
+    // The control a click at @p at of the client area would reach.
+    qthost::ControlView* viewAt(const QPoint& at) const { return window().viewAt(at); }
     // Presses and releases the left button at @p at of the client area.
     void clickAt(const QPoint& at) const;
 

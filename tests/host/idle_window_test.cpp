@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QLabel>
 #include <QPaintEvent>
 #include <vector>
 
@@ -18,7 +17,7 @@ TEST_F(HostTest, AHiddenWindowShowsTheModelAsItStandsWhenShownAgain) {
     form.cmdUp(4).setVisible(false);
     form.picDice(2).setLeft(form.picDice(2).Left() + 150);
     form.Show();
-    EXPECT_EQ(static_cast<QLabel&>(widgetOf(form.lblTip(3))).text(), "17");
+    EXPECT_EQ(viewOf(form.lblTip(3)).shownText(), "17");
     EXPECT_TRUE(widgetOf(form.cmdUp(4)).isHidden());
     EXPECT_EQ(widgetOf(form.picDice(2)).x(), form.picDice(2).Left() / 15);
 }

@@ -45,7 +45,7 @@ TEST_F(HostTest, EachMenuShowsWhatTheGameDrawsOfIt) {
         ASSERT_TRUE(RunEventsUntil([menu] { return menu->isVisible(); }));
         const QImage grab = menu->grab().toImage();
         // The opening made every item owner-drawn; each is as high as the game measured it.
-        qthost::GdiCanvas canvas(menu->size() - QSize(2 * kFrame, 2 * kFrame));
+        qthost::GdiCanvas canvas(menu->size() - QSize(2 * kFrame, 2 * kFrame), ratio);
         const vb::MenuPlace place = vb::PlaceOf(*item);
         int shown = 0;
         for (QAction* action : menu->actions()) {
@@ -58,7 +58,7 @@ TEST_F(HostTest, EachMenuShowsWhatTheGameDrawsOfIt) {
             qthost::DrawItem(form.hWnd(), place.popup, shown, state, r, canvas.dc());
             ++shown;
         }
-        const QImage expected = canvas.image(ratio).convertToFormat(QImage::Format_RGB32);
+        const QImage expected = canvas.image().convertToFormat(QImage::Format_RGB32);
         const int wrong = Differences(grab, expected, ratio);
         if (wrong) grab.save(QString::fromStdString(::testing::TempDir() + item->Name() + ".png"));
         EXPECT_EQ(wrong, 0) << "see " << ::testing::TempDir() + item->Name() + ".png";

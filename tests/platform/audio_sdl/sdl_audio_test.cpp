@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/audio_sdl/sdl_device.h"
 #include "platform/audio_sdl/sound_library.h"
 #include "platform/files/temp_folder.h"
 #include "platform/headless/headless_host.h"
@@ -87,7 +88,11 @@ protected:
     std::unique_ptr<media::AudioBackend> backend_;
 };
 
-bool DeviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) == 1; }
+// A device being closed beside the program counts as closed once that has ended.
+bool DeviceOpen() {
+    media::AwaitSdlAudioClosed();
+    return Mix_QuerySpec(nullptr, nullptr, nullptr) == 1;
+}
 
 // The device opens with the first sound and closes two seconds after the last one ended, SDL's
 // audio with it: an idle program keeps no audio thread. A song paused meanwhile goes on from
@@ -121,6 +126,15 @@ TEST_F(SdlAudio, TheDeviceWorksOnlyWhileSomethingSounds) {
     EXPECT_EQ(Mci("close myMP3"), "");
     host_.advance(2000);
     EXPECT_FALSE(DeviceOpen());
+}
+
+// A sound that comes while the device is still closing opens it again once it has closed.
+TEST_F(SdlAudio, ASoundWhileTheDeviceClosesOpensItAfresh) {
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    host_.advance(kSongSeconds * 1000 + 2000);
+    EXPECT_EQ(win::PlaySoundA(effect_.c_str(), 0, win::SND_FILENAME | win::SND_ASYNC), 1);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_TRUE(DeviceOpen());
 }
 
 // SDL and its libraries stay out of the program until it first asks for a sound.

@@ -130,6 +130,18 @@ TEST(Twin, DoubledMakesEachPixelTwoByTwo) {
 }
 
 // BitBlt between DCs: which twin pixels a copy reaches, by which bitmaps have twins.
+// Where no screen shows twins, bitmaps take none: drawing goes on at 1x alone.
+TEST(Twin, NoneIsTakenWhileTwinsAreNotWanted) {
+    gdi::SetTwinsWanted(false);
+    Bitmap b(3, 2);
+    EXPECT_FALSE(b.setTwin(Bitmap(6, 4)));
+    b.addDoubledTwin();
+    EXPECT_EQ(b.twin(), nullptr);
+    gdi::SetTwinsWanted(true);
+    b.addDoubledTwin();
+    EXPECT_NE(b.twin(), nullptr);
+}
+
 TEST(TwinBitBlt, CopiesTheTwinRectangleAtDoubledCoordinates) {
     struct Case {
         const char* name;
