@@ -19,8 +19,8 @@ const vb::Font kNoticeFont{.Name = "Tahoma", .Size = 7};
 
 }  // namespace
 
-void DesignHoverButton(vb::UserControlHost& button, const char* caption, int32_t left,
-                       int32_t top, int32_t width, int32_t height) {
+void DesignHoverButton(vb::UserControlHost& button, const char* caption, int32_t left, int32_t top,
+                       int32_t width, int32_t height) {
     const com::PropertyBag design{{"Caption", com::Variant(caption)},
                                   {"Style", com::Variant(kThinBorder)},
                                   {"HAlign", com::Variant(kHAlignCenter)},
@@ -31,8 +31,8 @@ void DesignHoverButton(vb::UserControlHost& button, const char* caption, int32_t
 }
 
 void DesignLabel(vb::Label& label, const std::string& caption, const vb::Font& font,
-                 vb::OleColor colour, vb::Frame* frame, int32_t left, int32_t top,
-                 int32_t width, int32_t height) {
+                 vb::OleColor colour, vb::Frame* frame, int32_t left, int32_t top, int32_t width,
+                 int32_t height) {
     label.setContainer(frame);
     label.setCaption(caption);
     label.setFont(font);
@@ -48,8 +48,8 @@ void DesignProductLabels(const ProductLabels& l, int32_t left, int32_t top, int3
     l.titleFrame.setCaption("");
     l.titleFrame.Move(left, top, width, 1455);
     l.titleFrame.setVisible(true);
-    DesignLabel(l.title, "T o l v a r i n", kTitleFont, kTitleBlue, &l.titleFrame, 120, 180,
-                inner, 540);
+    DesignLabel(l.title, "T o l v a r i n", kTitleFont, kTitleBlue, &l.titleFrame, 120, 180, inner,
+                540);
     l.title.setAlignment(vb::vbCenter);
     DesignLabel(l.version, "Version 2.3", kBoldFont, kText, &l.titleFrame, 120, 750, inner, 225);
     l.version.setAlignment(vb::vbCenter);

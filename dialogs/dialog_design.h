@@ -20,14 +20,14 @@ inline const vb::Font kButtonFont{.Name = "Verdana", .Size = 8, .Bold = true};
 
 // A HoverCommand with @p caption, its stored properties as the dialogs' design holds them
 // (centred caption, a thin border under the pointer, bold Tahoma); placed in twips.
-void DesignHoverButton(vb::UserControlHost& button, const char* caption, int32_t left,
-                       int32_t top, int32_t width, int32_t height);
+void DesignHoverButton(vb::UserControlHost& button, const char* caption, int32_t left, int32_t top,
+                       int32_t width, int32_t height);
 
 // A transparent label with @p caption in @p font and @p colour, inside @p frame (its twips
 // are the frame's) or on the form when @p frame is null.
 void DesignLabel(vb::Label& label, const std::string& caption, const vb::Font& font,
-                 vb::OleColor colour, vb::Frame* frame, int32_t left, int32_t top,
-                 int32_t width, int32_t height);
+                 vb::OleColor colour, vb::Frame* frame, int32_t left, int32_t top, int32_t width,
+                 int32_t height);
 
 // The labels the welcome and about windows both show: the title, version and notice in
 // one frame, the web page and mail links in another, each with its heading.

@@ -24,9 +24,9 @@ void frmAbout::InitializeComponent() {
     Image1.Move(120, 120, kBannerWidthPx * kTwipsPerPixel, kBannerHeightPx * kTwipsPerPixel);
     Image1.setPicture(vb::LoadResPicture("aboutbanner"));
     Image1.setVisible(true);
-    dialogs::DesignProductLabels({Frame2, lblTitle, lblVersion, lblCopyright, Frame6, Label1,
-                                  lblWebSite, Label2, lblemail},
-                                 120, 1995, 4710);
+    dialogs::DesignProductLabels(
+        {Frame2, lblTitle, lblVersion, lblCopyright, Frame6, Label1, lblWebSite, Label2, lblemail},
+        120, 1995, 4710);
     cmdClose.setCaption("&Close");
     cmdClose.Move(1770, 4515, 1410, 420);
     cmdClose.setVisible(true);

@@ -43,7 +43,7 @@ public:
     vb::Frame Frame7{*this, "Frame7"};
     vb::Label Label1{*this, "Label1"};  // "Min"
     vb::Slider sldVolume{*this, "sldVolume"};
-    vb::Label Label2{*this, "Label2"};  // "Max"
+    vb::Label Label2{*this, "Label2"};                                                 // "Max"
     vb::UserControlHost HoverCommand1{*this, "HoverCommand1", dialogs::kHoverProgID};  // OK
     vb::UserControlHost HoverCommand2{*this, "HoverCommand2", dialogs::kHoverProgID};  // Cancel
 

@@ -123,7 +123,8 @@ void frmOptions::DesignVolume() {
 
 // OK and Cancel come from the control library, set up from their stored properties.
 void frmOptions::DesignButtons() {
-    const com::PropertyBag ok{{"Caption", "  &OK"}, {"HAlign", kHAlignCenter}, {"Font", kButtonFont}};
+    const com::PropertyBag ok{
+        {"Caption", "  &OK"}, {"HAlign", kHAlignCenter}, {"Font", kButtonFont}};
     const com::PropertyBag cancel{
         {"Caption", "&Cancel"}, {"HAlign", kHAlignCenter}, {"Font", kButtonFont}};
     HoverCommand1.setContainer(&SSTab1);

@@ -59,9 +59,10 @@ bool frmQuickStart::LoadRules(int32_t id) {
         }
     } catch (const vb::RuntimeError&) {
     }
-    vb::MsgBox("The quick-start rules cannot be shown: the program's copy of them is missing "
-               "or damaged.",
-               vb::vbExclamation, "Quick Start");
+    vb::MsgBox(
+        "The quick-start rules cannot be shown: the program's copy of them is missing "
+        "or damaged.",
+        vb::vbExclamation, "Quick Start");
     return false;
 }
 

@@ -24,7 +24,8 @@ struct Column {
     int16_t icon;  // in ilHeader
     int32_t width;
 };
-constexpr Column kColumns[] = {{"", 4, 800}, {"Name", 1, 2200}, {"Score", 3, 1550}, {"Date", 2, 1650}};
+constexpr Column kColumns[] = {
+    {"", 4, 800}, {"Name", 1, 2200}, {"Score", 3, 1550}, {"Date", 2, 1650}};
 
 // The window without and with the result line of a finished game: where the buttons, the
 // foot of the box around them and the check box below it stand, and the window's height.

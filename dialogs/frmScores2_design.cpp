@@ -13,8 +13,8 @@ using dialogs::kButtonFont;
 using dialogs::kHAlignCenter;
 
 // The tabs, in the order of the tables they show.
-constexpr const char* kTabCaptions[] = {"&Yamb - 6 Dice", "&Yamb - 5 Dice",
-                                        "&Yahtzee - 6 Dice", "&Yahtzee - 5 Dice"};
+constexpr const char* kTabCaptions[] = {"&Yamb - 6 Dice", "&Yamb - 5 Dice", "&Yahtzee - 6 Dice",
+                                        "&Yahtzee - 5 Dice"};
 // The header icons by image number: 1 name, 2 date, 3 score, 4 place.
 constexpr const char* kHeaderIcons[] = {"hdrname", "hdrdate", "hdrscore", "hdrplace"};
 
@@ -61,8 +61,7 @@ void frmScores2::DesignButtons() {
     const com::PropertyBag returnButton{
         {"Caption", "&Return"}, {"HAlign", kHAlignCenter}, {"Font", kButtonFont}};
     cmdClearTable.Move(kMargin + 120, 6390, kButtonWidth, kButtonHeight);
-    cmdReturn.Move(kInnerWidth - kMargin - 120 - kButtonWidth, 6390, kButtonWidth,
-                   kButtonHeight);
+    cmdReturn.Move(kInnerWidth - kMargin - 120 - kButtonWidth, 6390, kButtonWidth, kButtonHeight);
     cmdClearTable.Create(&clearTable);
     cmdReturn.Create(&returnButton);
     cmdClearTable.Click = [this] { cmdClearTable_Click(); };

@@ -33,9 +33,9 @@ void frmWelcome::InitializeComponent() {
     Image1.Move(120, 120, kPictureWidthPx * kTwipsPerPixel, kPictureHeightPx * kTwipsPerPixel);
     Image1.setPicture(vb::LoadResPicture("welcome"));
     Image1.setVisible(true);
-    dialogs::DesignProductLabels({Frame2, lblTitle, lblVersion, lblCopyright, Frame6, Label1,
-                                  lblWebSite, Label2, lblemail},
-                                 2520, 60, 3465);
+    dialogs::DesignProductLabels(
+        {Frame2, lblTitle, lblVersion, lblCopyright, Frame6, Label1, lblWebSite, Label2, lblemail},
+        2520, 60, 3465);
     DesignButtons();
     Check1.setCaption("Don't show this dialog next time");
     Check1.Move(2520, 4800, 3465, 255);

@@ -55,7 +55,8 @@ void LoadSheet(frmTolvarin& f) {
     f.imgBut3.setPicture(cell);
     // Every cell button shows the cell picture until the layout gives it another.
     for (int16_t r = 0; r < kSheetRows; ++r)
-        for (auto* buttons : {&f.cmdDown, &f.cmdUp, &f.cmdRand, &f.cmdOblg}) (*buttons)(r).setPicture(cell);
+        for (auto* buttons : {&f.cmdDown, &f.cmdUp, &f.cmdRand, &f.cmdOblg})
+            (*buttons)(r).setPicture(cell);
     for (int16_t r = 0; r < kSheetRows; ++r) {
         f.img1ColumnP(r).setPicture(LoadResPicture(Numbered("row", r)));
         f.img1Column(r).setPicture(LoadResPicture(Numbered("rowlit", r)));

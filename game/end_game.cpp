@@ -3,11 +3,12 @@
 // window; then the game is over on the window, with the game-over text turning in the
 // status bar until New Game.
 
+#include "game/end_game.h"
+
 #include <string>
 
 #include "dialogs/frmScores2.h"
 #include "dialogs/frmTheWinerIs.h"
-#include "game/end_game.h"
 #include "game/frmTolvarin.h"
 #include "game/top_score_file.h"
 #include "platform/files/paths.h"

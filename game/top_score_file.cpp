@@ -167,8 +167,7 @@ std::vector<ScoreRecord> StoredEntries(std::string_view path) {
     try {
         return TableEntries(vb::ReadFileStart(path, kFileLength));
     } catch (const vb::RuntimeError& error) {
-        if (error.Number() != vb::errFileNotFound && error.Number() != vb::errPathNotFound)
-            throw;
+        if (error.Number() != vb::errFileNotFound && error.Number() != vb::errPathNotFound) throw;
     }
     return {};
 }

@@ -46,7 +46,9 @@ void WriteColumnTotal(F::SheetColumn& col, double value) {
     col.columnTotal.setCaption(value == 0 && !behind ? "" : vb::CStr(value));
 }
 
-void LowerSubTotal(F::SheetColumn& col, int32_t s) { WriteSubTotal(col, ValueOf(col.subTotal) - s); }
+void LowerSubTotal(F::SheetColumn& col, int32_t s) {
+    WriteSubTotal(col, ValueOf(col.subTotal) - s);
+}
 
 void LowerColumnTotal(F::SheetColumn& col, int32_t s) {
     WriteColumnTotal(col, ValueOf(col.columnTotal) - s);
@@ -87,9 +89,12 @@ void LineBack(F& f, F::SheetColumn& col) {
 // row; Rand and Oblg count their filled upper cells for the bonus.
 int32_t UndoneRow(F& f, int32_t column) {
     switch (column) {
-        case colDown: return --f.nextDownRow;
-        case colUp: return ++f.nextUpRow;
-        default: break;
+        case colDown:
+            return --f.nextDownRow;
+        case colUp:
+            return ++f.nextUpRow;
+        default:
+            break;
     }
     if (f.selectedRow <= rowSixes) {
         int32_t& filled = column == colRand ? f.randUpperFilled : f.oblgUpperFilled;
@@ -256,11 +261,20 @@ void RedoCounter(F& f) {
 
 void Replay(F& f, int32_t column, int16_t row) {
     switch (column) {
-        case colDown: f.cmdDown_Click(row); break;
-        case colUp: f.cmdUp_Click(row); break;
-        case colRand: f.cmdRand_Click(row); break;
-        case colOblg: f.cmdOblg_Click(row); break;
-        default: break;
+        case colDown:
+            f.cmdDown_Click(row);
+            break;
+        case colUp:
+            f.cmdUp_Click(row);
+            break;
+        case colRand:
+            f.cmdRand_Click(row);
+            break;
+        case colOblg:
+            f.cmdOblg_Click(row);
+            break;
+        default:
+            break;
     }
 }
 

@@ -37,8 +37,7 @@ Picture LoadResPicture(const std::string& name) {
 
 std::vector<uint8_t> LoadResData(int32_t id, const std::string& type) {
     for (const resources::CustomResource& r : resources::CustomTable())
-        if (r.id == id && Lower(r.type) == Lower(type))
-            return {r.data.begin(), r.data.end()};
+        if (r.id == id && Lower(r.type) == Lower(type)) return {r.data.begin(), r.data.end()};
     throw RuntimeError(326, "Resource with identifier '" + std::to_string(id) + "' not found");
 }
 

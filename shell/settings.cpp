@@ -94,9 +94,9 @@ const std::vector<Setting>& Settings() {
 
 // The order LoadSettings reads them in, after "NumberOfDice".
 const char* const kReadOrder[] = {
-    "ShowDialog", "ShowSplash", "ShowStatusBar", "ConfirmOnExit", "ConfirmQuitGame",
+    "ShowDialog",     "ShowSplash",    "ShowStatusBar",   "ConfirmOnExit",   "ConfirmQuitGame",
     "BGMusicEnabled", "BGMusicVolume", "NumberOfPlayers", "NumberOfColumns", "Player1",
-    "Player2", "SoundEnabled", "hintAllways", "ShowGridLines"};
+    "Player2",        "SoundEnabled",  "hintAllways",     "ShowGridLines"};
 
 const Setting& Find(const std::string& name) {
     for (const Setting& s : Settings())
@@ -145,7 +145,8 @@ void ReportStoreTrouble() {
     } else if (!registry::LastDamagedCopy().empty()) {
         vb::MsgBox("Some lines of the settings file " + file +
                        " could not be read; those settings are back to their first-run values. "
-                       "The file as it was is kept as " + registry::LastDamagedCopy() + ".",
+                       "The file as it was is kept as " +
+                       registry::LastDamagedCopy() + ".",
                    vb::vbExclamation);
     }
 }

@@ -4,8 +4,8 @@
 // a raised edge that sinks while the button is held down. A caption too wide for the
 // button wraps at its blanks onto more lines, centred. A graphical button whose picture is
 // its whole face shows its caption over the picture, on one line (runs of blanks as one,
-// the font made smaller as far as needed), and sinks by a pixel while held down. A button with the keyboard focus
-// is pressed by Space (on release) and by Enter.
+// the font made smaller as far as needed), and sinks by a pixel while held down. A button with the
+// keyboard focus is pressed by Space (on release) and by Enter.
 
 #include <qdrawutil.h>
 
@@ -69,8 +69,7 @@ protected:
         if (!text().isEmpty()) {
             p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                      QPalette::ButtonText));
-            p.drawText(rect().adjusted(0, textTop, 0, 0), kCaptionFlags | Qt::TextWordWrap,
-                       text());
+            p.drawText(rect().adjusted(0, textTop, 0, 0), kCaptionFlags | Qt::TextWordWrap, text());
         }
         qDrawShadePanel(&p, rect(), palette(), isDown(), kEdge);
     }

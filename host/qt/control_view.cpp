@@ -17,7 +17,9 @@ void ControlView::present() {
     w.setEnabled(control_.Enabled());
     if (takesFocus()) {
         const bool keys = !control_.Parent().KeyPreview();
-        w.setFocusPolicy(!keys ? Qt::NoFocus : control_.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+        w.setFocusPolicy(!keys                ? Qt::NoFocus
+                         : control_.TabStop() ? Qt::StrongFocus
+                                              : Qt::ClickFocus);
     }
     refresh();
     w.setVisible(control_.Visible());
@@ -29,8 +31,7 @@ namespace {
 // Each kind of control and how its view is made; a kind not listed has no widget (timers,
 // menu items, image lists).
 template <class Kind>
-ControlView* As(vb::Control& control, QWidget* parent,
-                ControlView* (*make)(Kind&, QWidget*)) {
+ControlView* As(vb::Control& control, QWidget* parent, ControlView* (*make)(Kind&, QWidget*)) {
     auto* kind = dynamic_cast<Kind*>(&control);
     return kind ? make(*kind, parent) : nullptr;
 }

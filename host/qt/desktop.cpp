@@ -44,8 +44,7 @@ bool QtHost::openTarget(const std::string& target) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-void QtHost::showHelp(const std::string& title, const vb::rtf::Document& document,
-                      intptr_t owner) {
+void QtHost::showHelp(const std::string& title, const vb::rtf::Document& document, intptr_t owner) {
     if (!help_) help_ = std::make_unique<HelpWindow>();
     QWidget* over = nullptr;
     for (const auto& [form, window] : windows_)

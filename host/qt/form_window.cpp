@@ -130,8 +130,7 @@ void FormWindow::applyGeometry() {
     const int menuHeight =
         menus_->empty() ? 0 : std::max(kMenuBarPx, menus_->bar().heightForWidth(width));
     const int extra = menus_->empty() ? 0 : menuHeight - kMenuBarPx;
-    const int height =
-        std::max(1, Px(f.Height()) - (framed ? kCaptionPx : 0) - 2 * border + extra);
+    const int height = std::max(1, Px(f.Height()) - (framed ? kCaptionPx : 0) - 2 * border + extra);
     setFixedSize(width, height);
     keepOnScreen(QPoint(Px(f.Left()), Px(f.Top())));
     menus_->bar().setGeometry(0, 0, width, menuHeight);
@@ -342,8 +341,8 @@ void FormWindow::present(bool modal) {
 // manager is told of, so that a click on the owner never hides it. Changing the flags
 // hides a shown window, so they change only when they differ.
 void FormWindow::applyWindowKind(const vb::Form& f, bool owned) {
-    Qt::WindowFlags flags = f.BorderStyle() == 0 ? Qt::Window | Qt::FramelessWindowHint
-                                                 : kWindowFlags;
+    Qt::WindowFlags flags =
+        f.BorderStyle() == 0 ? Qt::Window | Qt::FramelessWindowHint : kWindowFlags;
     if (owned) flags |= Qt::Dialog;
     if (win::IsTopmost(f.hWnd())) flags |= Qt::WindowStaysOnTopHint;
     if (windowFlags() != flags) setWindowFlags(flags);
@@ -399,7 +398,8 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
         return;
     }
     for (const QChar c : text)
-        if (c.unicode() < 256) Guarded([&] { f->RaiseKeyPress(static_cast<int16_t>(c.unicode())); });
+        if (c.unicode() < 256)
+            Guarded([&] { f->RaiseKeyPress(static_cast<int16_t>(c.unicode())); });
     host_.eventDelivered();
 }
 

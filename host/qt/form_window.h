@@ -59,7 +59,7 @@ protected:
 private:
     struct Entry {
         ControlView* view;
-        QPointer<QWidget> widget;  // null once Qt deleted it with its container
+        QPointer<QWidget> widget;            // null once Qt deleted it with its container
         std::unique_ptr<ControlView> owned;  // a windowless view: no widget owns it
     };
 

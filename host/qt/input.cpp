@@ -58,7 +58,10 @@ ControlView* CaptureIn(FormWindow& window) {
 void RaiseMove(ControlView& view, const QPointF& global, Qt::MouseButtons buttons,
                Qt::KeyboardModifiers modifiers) {
     const QPointF at = view.fromGlobal(global);
-    Guarded([&] { view.control().RaiseMouseMove(ButtonsOf(buttons), ShiftOf(modifiers), TwipsX(at), TwipsY(at)); });
+    Guarded([&] {
+        view.control().RaiseMouseMove(ButtonsOf(buttons), ShiftOf(modifiers), TwipsX(at),
+                                      TwipsY(at));
+    });
     EventDelivered(view.widget());
 }
 
@@ -83,11 +86,13 @@ void MouseReleased(ControlView& view, QMouseEvent& e, bool click) {
     e.accept();
     vb::Control& control = view.control();
     const QPointF at = view.local(e);
-    const bool clicked = click && e.button() == Qt::LeftButton && press.down && !press.doubleClick &&
-                         press.control == control.hWnd() &&
+    const bool clicked = click && e.button() == Qt::LeftButton && press.down &&
+                         !press.doubleClick && press.control == control.hWnd() &&
                          QRect(QPoint(0, 0), view.shownAt().size()).contains(at.toPoint());
     press.down = false;
-    Guarded([&] { control.RaiseMouseUp(ButtonOf(e.button()), ShiftOf(e.modifiers()), TwipsX(at), TwipsY(at)); });
+    Guarded([&] {
+        control.RaiseMouseUp(ButtonOf(e.button()), ShiftOf(e.modifiers()), TwipsX(at), TwipsY(at));
+    });
     if (clicked) Guarded([&] { control.RaiseClick(); });
     EventDelivered(view.widget());
 }

@@ -48,8 +48,9 @@ protected:
         QPalette palette = holderPalette();
         for (auto group : {QPalette::Active, QPalette::Inactive})
             palette.setColor(group, QPalette::WindowText, ToQColor(label_.ForeColor()));
-        const int flags = AlignmentOf(label_.Alignment()) | Qt::TextWordWrap | Qt::TextExpandTabs |
-                          (text_.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+        const int flags =
+            AlignmentOf(label_.Alignment()) | Qt::TextWordWrap | Qt::TextExpandTabs |
+            (text_.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
         const int inset = bordered() ? 1 : 0;
         p.setFont(font_);
         holder().style()->drawItemText(&p, r.adjusted(inset, inset, -inset, -inset), flags, palette,

@@ -123,12 +123,15 @@ void QtHost::showCursorOn(FormWindow& window) const {
 std::shared_ptr<gdi::Bitmap> QtHost::windowPixels(intptr_t hwnd) {
     QWidget* container = nullptr;
     for (const auto& [form, window] : windows_) {
-        if (window->formHandle() == hwnd) container = &window->client();
-        else if (ControlView* view = window->viewByHandle(hwnd)) container = &view->childHolder();
+        if (window->formHandle() == hwnd)
+            container = &window->client();
+        else if (ControlView* view = window->viewByHandle(hwnd))
+            container = &view->childHolder();
         if (container) break;
     }
     if (!container) return nullptr;
-    auto pixels = std::make_shared<gdi::Bitmap>(FromQImage(ComposeBehindHostedControls(*container, 1)));
+    auto pixels =
+        std::make_shared<gdi::Bitmap>(FromQImage(ComposeBehindHostedControls(*container, 1)));
     if (container->devicePixelRatioF() >= 2)
         pixels->setTwin(FromQImage(ComposeBehindHostedControls(*container, 2)));
     return pixels;

@@ -24,10 +24,14 @@ QColor TextColour(vb::rtf::Colour stored, Medium medium) {
 
 Qt::Alignment AlignmentOf(vb::rtf::Align align) {
     switch (align) {
-        case vb::rtf::Align::Centre: return Qt::AlignHCenter;
-        case vb::rtf::Align::Right: return Qt::AlignRight;
-        case vb::rtf::Align::Justify: return Qt::AlignJustify;
-        default: return Qt::AlignLeft;
+        case vb::rtf::Align::Centre:
+            return Qt::AlignHCenter;
+        case vb::rtf::Align::Right:
+            return Qt::AlignRight;
+        case vb::rtf::Align::Justify:
+            return Qt::AlignJustify;
+        default:
+            return Qt::AlignLeft;
     }
 }
 
@@ -71,7 +75,8 @@ void FillTextDocument(QTextDocument& target, const vb::rtf::Document& document, 
             cursor.insertBlock(BlockFormat(p));
         first = false;
         if (p.bullet) {
-            const vb::rtf::CharFormat look = p.runs.empty() ? vb::rtf::CharFormat{} : p.runs[0].format;
+            const vb::rtf::CharFormat look =
+                p.runs.empty() ? vb::rtf::CharFormat{} : p.runs[0].format;
             cursor.insertText(QString(QChar(0x2022)) + QChar(0x2002), CharFormat(look, medium));
         }
         for (const vb::rtf::Run& run : p.runs) {

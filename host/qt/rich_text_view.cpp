@@ -1,5 +1,6 @@
 // A rich-text box: its document in a read-only text browser on the box's background
-// colour, from its top, scrolled by the wheel or its scroll bar. Links in the text are not followed.
+// colour, from its top, scrolled by the wheel or its scroll bar. Links in the text are not
+// followed.
 
 #include <QPalette>
 #include <QTextBrowser>

@@ -1,7 +1,7 @@
 // Shapes and lines: drawn graphics without a window, that take no mouse input (a click
-// goes to what lies under them). A shape is a rectangle, square, oval, circle or rounded one of them, filled
-// with its back colour when opaque and edged with its border; a line runs from (X1, Y1)
-// to (X2, Y2) of its container.
+// goes to what lies under them). A shape is a rectangle, square, oval, circle or rounded one of
+// them, filled with its back colour when opaque and edged with its border; a line runs from (X1,
+// Y1) to (X2, Y2) of its container.
 
 #include <QPainter>
 #include <algorithm>
@@ -66,7 +66,8 @@ private:
     QRectF outline(QSize size) const {
         const double inset =
             shape_.BorderStyle() == kTransparentBorder ? 0 : std::max<int>(shape_.BorderWidth(), 1);
-        QRectF area = QRectF(QRect(QPoint(0, 0), size)).adjusted(inset / 2, inset / 2, -inset / 2, -inset / 2);
+        QRectF area = QRectF(QRect(QPoint(0, 0), size))
+                          .adjusted(inset / 2, inset / 2, -inset / 2, -inset / 2);
         if (!isSquare()) return area;
         const double side = std::min(area.width(), area.height());
         return QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side);

@@ -25,8 +25,8 @@ namespace {
 
 constexpr mode_t kNewFileMode = 0644;
 constexpr size_t kReadChunk = 4096;
-constexpr int kMostLinks = 40;             // as the system follows at most
-constexpr size_t kTemporarySuffix = 7;     // ".XXXXXX"
+constexpr int kMostLinks = 40;          // as the system follows at most
+constexpr size_t kTemporarySuffix = 7;  // ".XXXXXX"
 
 std::function<int(ReplaceStep)>& FailureHook() {
     static std::function<int(ReplaceStep)> hook;
@@ -119,7 +119,7 @@ int FlushFolder(const fs::path& folder) {
 
 // The new contents beside the file they replace; removed again unless renamed into place.
 class TemporaryFile {
-  public:
+public:
     explicit TemporaryFile(fs::path target) : target_(FollowLinks(std::move(target))) {
         std::string pattern = (Folder() / ("." + target_.filename().string() + ".XXXXXX"));
         int error = Injected(ReplaceStep::CreateTemporary);
@@ -161,7 +161,7 @@ class TemporaryFile {
         Check(FlushFolder(Folder()));
     }
 
-  private:
+private:
     fs::path Folder() const {
         return target_.parent_path().empty() ? fs::path(".") : target_.parent_path();
     }
@@ -197,9 +197,7 @@ int OpenRegular(const std::string& path, int& descriptor, off_t& size) {
     descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) return errno;
     struct stat info {};
-    const int error = ::fstat(descriptor, &info) != 0 ? errno
-                      : S_ISREG(info.st_mode)        ? 0
-                                                     : EISDIR;
+    const int error = ::fstat(descriptor, &info) != 0 ? errno : S_ISREG(info.st_mode) ? 0 : EISDIR;
     size = info.st_size;
     if (error != 0) ::close(descriptor);
     return error;

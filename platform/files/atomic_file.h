@@ -15,11 +15,11 @@ namespace vb {
 /// unique name in the same folder, which is flushed to the disk and then renamed over the
 /// old file; the folder is flushed last. A symbolic link is followed: its target is
 /// replaced and the link stays. Temporary files that an earlier write left behind when it
-/// was killed are removed first (a temporary file is locked while its writer lives). The new file keeps the old one's permissions (a
-/// new one gets rw-r--r--). On any failure the old file is left as it was, the temporary
-/// file is removed and the matching run-time error is raised (76 for a missing folder, 75
-/// when the folder cannot be written, 61 when the disk is full, 57 for an I/O error). Only
-/// a failure to flush the folder comes after the rename: the new contents are then in
+/// was killed are removed first (a temporary file is locked while its writer lives). The new file
+/// keeps the old one's permissions (a new one gets rw-r--r--). On any failure the old file is left
+/// as it was, the temporary file is removed and the matching run-time error is raised (76 for a
+/// missing folder, 75 when the folder cannot be written, 61 when the disk is full, 57 for an I/O
+/// error). Only a failure to flush the folder comes after the rename: the new contents are then in
 /// place, and the error is raised all the same.
 void ReplaceFileAtomically(std::string_view path, std::span<const uint8_t> bytes);
 

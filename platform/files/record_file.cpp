@@ -71,9 +71,7 @@ RecordFile::RecordFile(std::string_view path, int recordLength) : recordLength_(
     NumbersInUse().set(static_cast<size_t>(number_));
 }
 
-RecordFile::~RecordFile() {
-    Close();
-}
+RecordFile::~RecordFile() { Close(); }
 
 void RecordFile::Close() {
     if (descriptor_ < 0) return;
@@ -125,8 +123,6 @@ int64_t RecordFile::Lof() const {
     return static_cast<int64_t>(info.st_size);
 }
 
-int32_t RecordFile::Records() const {
-    return CLng(static_cast<double>(Lof()) / recordLength_);
-}
+int32_t RecordFile::Records() const { return CLng(static_cast<double>(Lof()) / recordLength_); }
 
 }  // namespace vb

@@ -17,7 +17,7 @@ int FreeFile();
 /// An open file of fixed-length records numbered from 1: record k begins at byte
 /// (k - 1) x the record length.
 class RecordFile {
-  public:
+public:
     /// Opens @p path For Random with records of @p recordLength bytes (1 to 32767) under
     /// the number FreeFile() gives. A missing file is created empty; a file that cannot be
     /// written is opened for reading only, as the runtime does when no access is named, and
@@ -54,7 +54,7 @@ class RecordFile {
     /// Closes the file and frees its number. Closing again does nothing.
     void Close();
 
-  private:
+private:
     int Descriptor() const;
 
     std::string path_;

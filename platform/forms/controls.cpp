@@ -64,9 +64,9 @@ void Line::setEnds(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 void Line::setBorderColor(OleColor v) { update(borderColor_, v, Prop::Colour); }
 void Line::setBorderWidth(int16_t v) { update(borderWidth_, v, Prop::Other); }
 
-Menu::Menu(Form& owner, std::string name, std::string caption, Menu* parentMenu,
-           int16_t index)
-    : Control(owner, std::move(name), index), caption_(std::move(caption)),
+Menu::Menu(Form& owner, std::string name, std::string caption, Menu* parentMenu, int16_t index)
+    : Control(owner, std::move(name), index),
+      caption_(std::move(caption)),
       parentMenu_(parentMenu) {
     setContainer(parentMenu);
 }

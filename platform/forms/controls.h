@@ -129,8 +129,14 @@ private:
 };
 
 /// Shape kinds.
-enum : int16_t { vbShapeRectangle = 0, vbShapeSquare = 1, vbShapeOval = 2, vbShapeCircle = 3,
-                 vbShapeRoundedRectangle = 4, vbShapeRoundedSquare = 5 };
+enum : int16_t {
+    vbShapeRectangle = 0,
+    vbShapeSquare = 1,
+    vbShapeOval = 2,
+    vbShapeCircle = 3,
+    vbShapeRoundedRectangle = 4,
+    vbShapeRoundedSquare = 5
+};
 
 class Shape : public Control {
 public:

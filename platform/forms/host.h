@@ -24,7 +24,19 @@ struct Document;
 }
 
 /// Which kind of property of a control or window changed.
-enum class Prop { Caption, Visible, Enabled, Position, Picture, Colour, Font, Value, Text, Items, Other };
+enum class Prop {
+    Caption,
+    Visible,
+    Enabled,
+    Position,
+    Picture,
+    Colour,
+    Font,
+    Value,
+    Text,
+    Items,
+    Other
+};
 
 /// What a window layer provides to the forms model, its clock included. Every call happens
 /// on the one user-interface thread.
@@ -66,8 +78,7 @@ public:
     virtual bool openTarget(const std::string& target);
     /// Shows the help window of the program, titled @p title, with @p document, over
     /// @p owner (0 for none); a help window already open shows the new document.
-    virtual void showHelp(const std::string& title, const rtf::Document& document,
-                          intptr_t owner);
+    virtual void showHelp(const std::string& title, const rtf::Document& document, intptr_t owner);
     /// Closes the help window when it is open.
     virtual void closeHelp();
     /// What the window @p hwnd (a form's client area, or a control that holds others)

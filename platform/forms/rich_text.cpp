@@ -22,13 +22,40 @@ struct GroupState {
 
 // Destinations whose whole group is left out: tables and metadata a writer adds, pictures,
 // objects, headers and the text a writer repeats before each list item.
-constexpr std::string_view kSkippedGroups[] = {
-    "stylesheet", "info",     "pict",      "object",    "header",       "headerl",
-    "headerr",    "headerf",  "footer",    "footerl",   "footerr",      "footerf",
-    "footnote",   "fldinst",  "pntext",    "listtable", "listoverridetable",
-    "generator",  "rsidtbl",  "themedata", "colorschememapping",        "latentstyles",
-    "datastore",  "xmlnsdecl", "filetbl",  "revtbl",    "bkmkstart",    "bkmkend",
-    "nonshppict", "annotation", "atnid",   "atnauthor", "operator",     "comment"};
+constexpr std::string_view kSkippedGroups[] = {"stylesheet",
+                                               "info",
+                                               "pict",
+                                               "object",
+                                               "header",
+                                               "headerl",
+                                               "headerr",
+                                               "headerf",
+                                               "footer",
+                                               "footerl",
+                                               "footerr",
+                                               "footerf",
+                                               "footnote",
+                                               "fldinst",
+                                               "pntext",
+                                               "listtable",
+                                               "listoverridetable",
+                                               "generator",
+                                               "rsidtbl",
+                                               "themedata",
+                                               "colorschememapping",
+                                               "latentstyles",
+                                               "datastore",
+                                               "xmlnsdecl",
+                                               "filetbl",
+                                               "revtbl",
+                                               "bkmkstart",
+                                               "bkmkend",
+                                               "nonshppict",
+                                               "annotation",
+                                               "atnid",
+                                               "atnauthor",
+                                               "operator",
+                                               "comment"};
 
 // Groups deeper than this are dropped with all they hold: no document of ours nests so.
 constexpr size_t kMaxDepth = 200;
@@ -125,14 +152,22 @@ private:
         if (std::isalpha(static_cast<unsigned char>(c))) return controlWord();
         ++pos_;
         switch (c) {
-            case '\'': return hexCharacter();
-            case '*': starred_ = true; return;
-            case '~': return text(0x00A0);
-            case '_': return text(0x2011);
-            case '-': return;
+            case '\'':
+                return hexCharacter();
+            case '*':
+                starred_ = true;
+                return;
+            case '~':
+                return text(0x00A0);
+            case '_':
+                return text(0x2011);
+            case '-':
+                return;
             case '\r':
-            case '\n': return endParagraph(true);
-            default: return text(static_cast<unsigned char>(c));
+            case '\n':
+                return endParagraph(true);
+            default:
+                return text(static_cast<unsigned char>(c));
         }
     }
 
@@ -196,9 +231,8 @@ private:
         } else if (word == "pn") {
             state().dest = Dest::Skip;  // the bullet's own text; \pnlvlblt came with it
             paragraph_.bullet = bulletInPn();
-        } else if (starred ||
-                   std::find(std::begin(kSkippedGroups), std::end(kSkippedGroups), word) !=
-                       std::end(kSkippedGroups)) {
+        } else if (starred || std::find(std::begin(kSkippedGroups), std::end(kSkippedGroups),
+                                        word) != std::end(kSkippedGroups)) {
             state().dest = Dest::Skip;
         } else {
             return false;
@@ -286,10 +320,9 @@ private:
 
     void specialCharacter(const std::string& word) {
         static const std::map<std::string, char32_t, std::less<>> specials = {
-            {"line", U'\n'},       {"tab", U'\t'},        {"bullet", 0x2022},
-            {"emdash", 0x2014},    {"endash", 0x2013},    {"lquote", 0x2018},
-            {"rquote", 0x2019},    {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
-            {"emspace", 0x2003},   {"enspace", 0x2002}};
+            {"line", U'\n'},       {"tab", U'\t'},      {"bullet", 0x2022}, {"emdash", 0x2014},
+            {"endash", 0x2013},    {"lquote", 0x2018},  {"rquote", 0x2019}, {"ldblquote", 0x201C},
+            {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}};
         const auto found = specials.find(word);
         if (found != specials.end()) text(found->second);
     }
@@ -310,7 +343,8 @@ private:
 
     void text(char32_t c) {
         switch (state().dest) {
-            case Dest::Text: return appendText(c);
+            case Dest::Text:
+                return appendText(c);
             case Dest::FontTable:
                 if (c == U';')
                     endFontName();
@@ -320,7 +354,8 @@ private:
             case Dest::ColourTable:
                 if (c == U';') colours_.push_back(std::exchange(colour_, 0));
                 return;
-            case Dest::Skip: return;
+            case Dest::Skip:
+                return;
         }
     }
 

@@ -20,7 +20,7 @@ enum : int32_t { SW_HIDE = 0, SW_SHOWNORMAL = 1 };
 /// operation, or a target with control characters gives SE_ERR_NOASSOC, as does a desktop
 /// without a handler for it. @p owner, @p parameters, @p directory and @p showCmd are not
 /// used. Returns SE_ERR_SUCCESS when the desktop took the target.
-intptr_t ShellExecuteA(HWND owner, const char* operation, const char* file,
-                       const char* parameters, const char* directory, int32_t showCmd);
+intptr_t ShellExecuteA(HWND owner, const char* operation, const char* file, const char* parameters,
+                       const char* directory, int32_t showCmd);
 
 }  // namespace win

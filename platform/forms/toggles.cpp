@@ -28,8 +28,7 @@ void OptionButton::setValue(bool v) {
     if (v) {
         for (Control* c : Parent().Controls()) {
             auto* other = dynamic_cast<OptionButton*>(c);
-            if (other && other != this && other->Container() == Container())
-                other->setValue(false);
+            if (other && other != this && other->Container() == Container()) other->setValue(false);
         }
     }
     value_ = v;

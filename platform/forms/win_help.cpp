@@ -34,9 +34,13 @@ int32_t WinHelpA(HWND hwnd, const char* helpFile, uint32_t command, uintptr_t) {
     switch (command) {
         case HELP_CONTENTS:
         case HELP_FINDER:
-        case HELP_CONTEXT: return OpenHelp(hwnd, helpFile);
-        case HELP_QUIT: vb::CurrentHost().closeHelp(); return 1;
-        default: return 0;
+        case HELP_CONTEXT:
+            return OpenHelp(hwnd, helpFile);
+        case HELP_QUIT:
+            vb::CurrentHost().closeHelp();
+            return 1;
+        default:
+            return 0;
     }
 }
 

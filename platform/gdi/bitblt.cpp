@@ -99,7 +99,8 @@ void combine(gdi::Bitmap& to, Axis ax, Axis ay, uint8_t code, const BrushSampler
         for (int64_t row = 0; row < ay.length; ++row) {
             auto pixels = to.row(static_cast<int32_t>(ay.dst + row));
             const auto from = source.begin() + static_cast<std::ptrdiff_t>(next);
-            std::transform(from, from + ax.length, pixels.begin() + static_cast<std::ptrdiff_t>(ax.dst),
+            std::transform(from, from + ax.length,
+                           pixels.begin() + static_cast<std::ptrdiff_t>(ax.dst),
                            [](uint32_t pixel) { return pixel & 0xFFFFFFu; });
             next += static_cast<size_t>(ax.length);
         }

@@ -13,8 +13,8 @@ namespace {
 
 constexpr size_t kFileHeader = 14;
 constexpr size_t kInfoHeader = 40;
-constexpr uint32_t kRgb = 0;        // uncompressed
-constexpr uint32_t kBitFields = 3;  // uncompressed, with channel masks
+constexpr uint32_t kRgb = 0;                // uncompressed
+constexpr uint32_t kBitFields = 3;          // uncompressed, with channel masks
 constexpr uint32_t kPixelsPerMetre = 3780;  // 96 dots an inch
 
 uint32_t U16(std::span<const uint8_t> b, size_t at) {

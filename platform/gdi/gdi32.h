@@ -48,8 +48,13 @@ inline constexpr DWORD BLACKNESS = 0x00000042;    ///< 0
 inline constexpr DWORD WHITENESS = 0x00FF0062;    ///< 1
 
 /// Stock brushes for GetStockObject.
-enum : int32_t { WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, DKGRAY_BRUSH = 3,
-                 BLACK_BRUSH = 4 };
+enum : int32_t {
+    WHITE_BRUSH = 0,
+    LTGRAY_BRUSH = 1,
+    GRAY_BRUSH = 2,
+    DKGRAY_BRUSH = 3,
+    BLACK_BRUSH = 4
+};
 
 /// What GetObjectA reports of a bitmap.
 struct BITMAP {

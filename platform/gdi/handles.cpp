@@ -9,8 +9,8 @@ namespace gdi::detail {
 namespace {
 
 // Stock brush colours, by stock index (WHITE_BRUSH first).
-constexpr std::array<win::COLORREF, 5> kStockBrushColours = {0xFFFFFF, 0xC0C0C0, 0x808080,
-                                                             0x404040, 0x000000};
+constexpr std::array<win::COLORREF, 5> kStockBrushColours = {0xFFFFFF, 0xC0C0C0, 0x808080, 0x404040,
+                                                             0x000000};
 
 // The font a new DC holds: the bold system font, a cell 16 pixels high.
 win::LOGFONTA systemFont() {

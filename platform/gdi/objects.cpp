@@ -50,13 +50,9 @@ int32_t describeBitmap(const gdi::Bitmap& bitmap, int32_t size, void* buffer) {
     constexpr auto kSize = static_cast<int32_t>(sizeof(BITMAP));
     if (!buffer) return kSize;
     if (size < kSize) return 0;
-    const BITMAP info{0,
-                      bitmap.width(),
-                      bitmap.height(),
-                      rowBytes(bitmap.width(), bitmap.bitsPerPixel()),
-                      1,
-                      bitmap.bitsPerPixel(),
-                      nullptr};
+    const BITMAP info{
+        0, bitmap.width(),        bitmap.height(), rowBytes(bitmap.width(), bitmap.bitsPerPixel()),
+        1, bitmap.bitsPerPixel(), nullptr};
     std::memcpy(buffer, &info, sizeof info);
     return kSize;
 }

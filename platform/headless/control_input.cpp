@@ -2,9 +2,7 @@
 
 namespace headless {
 
-void HeadlessHost::typeText(vb::TextBox& box, const std::string& text) {
-    box.RaiseTyped(text);
-}
+void HeadlessHost::typeText(vb::TextBox& box, const std::string& text) { box.RaiseTyped(text); }
 
 void HeadlessHost::moveSlider(vb::Slider& slider, int32_t value) { slider.RaiseScroll(value); }
 

@@ -1,6 +1,6 @@
-#include "platform/headless/headless_host.h"
-
 #include <algorithm>
+
+#include "platform/headless/headless_host.h"
 
 namespace headless {
 

@@ -55,8 +55,8 @@ void HeadlessHost::setTimeOfDay(double secondsSinceMidnight) {
 }
 
 double HeadlessHost::secondsSinceMidnight() {
-    const double t = std::fmod(timeOfDayAtZero_ + static_cast<double>(now_) / 1000.0,
-                               kSecondsPerDay);
+    const double t =
+        std::fmod(timeOfDayAtZero_ + static_cast<double>(now_) / 1000.0, kSecondsPerDay);
     return t < 0 ? t + kSecondsPerDay : t;
 }
 

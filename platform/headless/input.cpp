@@ -15,8 +15,7 @@ void HeadlessHost::mouseDown(vb::Control& control, int16_t button, int16_t shift
     control.RaiseMouseDown(button, shift, x, y);
 }
 
-void HeadlessHost::mouseUp(vb::Control& control, int16_t button, int16_t shift, float x,
-                           float y) {
+void HeadlessHost::mouseUp(vb::Control& control, int16_t button, int16_t shift, float x, float y) {
     control.RaiseMouseUp(button, shift, x, y);
 }
 

@@ -24,8 +24,9 @@ inline constexpr uint32_t kLongestSyncSoundMs = 10000;
 /// Plays the wave file @p path (the game's path, see vb::NativePath); @p module is not
 /// read. Any new request stops the effect playing. With SND_ASYNC the call returns at
 /// once; without it, it blocks like win::Sleep for the effect's length, but never longer
-/// than kLongestSyncSoundMs (with no host installed it returns at once). Returns 1 when the effect plays, 0 when @p path is null
-/// or the file is missing or cannot be played: then nothing sounds (no default sound).
+/// than kLongestSyncSoundMs (with no host installed it returns at once). Returns 1 when the effect
+/// plays, 0 when @p path is null or the file is missing or cannot be played: then nothing sounds
+/// (no default sound).
 int32_t PlaySoundA(const char* path, intptr_t module, uint32_t flags);
 
 }  // namespace win

@@ -74,8 +74,8 @@ LONG RegCreateKeyA(HKEY key, const char* subKey, HKEY* result) {
     return OpenOrCreate(key, subKey, result, true);
 }
 
-LONG RegQueryValueExA(HKEY key, const char* valueName, DWORD* reserved, DWORD* type,
-                      uint8_t* data, DWORD* cbData) {
+LONG RegQueryValueExA(HKEY key, const char* valueName, DWORD* reserved, DWORD* type, uint8_t* data,
+                      DWORD* cbData) {
     std::string path;
     if (!PathOf(key, path)) return ERROR_INVALID_HANDLE;
     if (reserved || (data && !cbData)) return ERROR_INVALID_PARAMETER;
@@ -100,8 +100,8 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type,
     if (reserved || (!data && cbData)) return ERROR_INVALID_PARAMETER;
     if (RootName(key) && !registry::KeyExists(path) && !registry::CreateKey(path))
         return ERROR_ACCESS_DENIED;
-    registry::Value value{type, data ? std::vector<uint8_t>(data, data + cbData)
-                                     : std::vector<uint8_t>{}};
+    registry::Value value{
+        type, data ? std::vector<uint8_t>(data, data + cbData) : std::vector<uint8_t>{}};
     return registry::SetValue(path, valueName ? valueName : "", value) ? ERROR_SUCCESS
                                                                        : ERROR_ACCESS_DENIED;
 }

@@ -43,8 +43,8 @@ LONG RegCreateKeyA(HKEY key, const char* subKey, HKEY* result);
 /// data. With a buffer, *@p cbData is its size on entry and the data's size on return;
 /// ERROR_MORE_DATA when the buffer is too small (the buffer is left as it was).
 /// ERROR_FILE_NOT_FOUND when there is no such value. @p reserved must be null.
-LONG RegQueryValueExA(HKEY key, const char* valueName, DWORD* reserved, DWORD* type,
-                      uint8_t* data, DWORD* cbData);
+LONG RegQueryValueExA(HKEY key, const char* valueName, DWORD* reserved, DWORD* type, uint8_t* data,
+                      DWORD* cbData);
 
 /// Stores @p cbData bytes of @p data as the value @p valueName with type @p type, exactly
 /// as given (a REG_SZ is kept with or without a terminating zero). The settings file is

@@ -18,11 +18,11 @@ struct Store {
     std::string path = DefaultStorePath();
     bool loaded = false;
     Keys keys;
-    bool unreadable = false;    // a file is there that could not be read: never written over
+    bool unreadable = false;  // a file is there that could not be read: never written over
     std::string damagedCopy;
-    int batches = 0;            // open write batches
-    bool changed = false;       // a change waits for the batch's end
-    Keys beforeBatch;           // what a failed batch puts back
+    int batches = 0;       // open write batches
+    bool changed = false;  // a change waits for the batch's end
+    Keys beforeBatch;      // what a failed batch puts back
 };
 
 Store& store() {
@@ -69,8 +69,8 @@ bool Save(const Store& s) {
     const std::string text = SettingsText(s.keys);
     if (text.size() > kLongestStore) return false;  // it could never be read back
     try {
-        vb::ReplaceFileAtomically(
-            s.path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+        vb::ReplaceFileAtomically(s.path,
+                                  {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
         return true;
     } catch (const vb::RuntimeError&) {
         return false;
@@ -136,7 +136,7 @@ bool CreateKey(const std::string& path) {
     Store& s = Loaded();
     const auto before = s.keys;
     bool added = false;
-    for (size_t end = path.find('\\'); ; end = path.find('\\', end + 1)) {
+    for (size_t end = path.find('\\');; end = path.find('\\', end + 1)) {
         const std::string prefix = path.substr(0, end);
         Key& key = s.keys[Upper(prefix)];
         if (key.path.empty()) {

@@ -83,8 +83,8 @@ bool ParseValueLine(std::string_view line, Key& key) {
     const auto data = Unescape(line.substr(tab2 + 1));
     if (!name || !type || !data) return false;
     const size_t kept = std::min(data->size(), kLongestValue);
-    key.values[Upper(*name)] = {*name, {*type, std::vector<uint8_t>(data->begin(),
-                                                                    data->begin() + kept)}};
+    key.values[Upper(*name)] = {*name,
+                                {*type, std::vector<uint8_t>(data->begin(), data->begin() + kept)}};
     return true;
 }
 

@@ -19,9 +19,7 @@ struct Scanned {
     bool found = false;
 };
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 int DigitValue(char c) {
     if (IsDigit(c)) return c - '0';
@@ -119,9 +117,7 @@ Scanned ScanNumber(std::string_view s) {
     return ScanDecimal(s);
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 double RoundHalfEven(double value) {
     const double down = std::floor(value);
@@ -151,9 +147,7 @@ double Val(std::string_view text) {
     return ScanNumber(packed).value;
 }
 
-std::string CStr(int32_t value) {
-    return std::to_string(value);
-}
+std::string CStr(int32_t value) { return std::to_string(value); }
 
 std::string CStr(double value) {
     if (value == 0) return "0";
@@ -167,9 +161,7 @@ std::string CStr(double value) {
     return text;
 }
 
-int32_t CLng(double value) {
-    return RoundTo<int32_t>(value);
-}
+int32_t CLng(double value) { return RoundTo<int32_t>(value); }
 
 int32_t CLng(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");
@@ -181,12 +173,8 @@ int32_t CLng(std::string_view text) {
     return CLng(scanned.value);
 }
 
-int16_t CInt(double value) {
-    return RoundTo<int16_t>(value);
-}
+int16_t CInt(double value) { return RoundTo<int16_t>(value); }
 
-double Int(double value) {
-    return std::floor(value);
-}
+double Int(double value) { return std::floor(value); }
 
 }  // namespace vb

@@ -17,9 +17,7 @@ std::optional<Date>& FixedNow() {
     return fixed;
 }
 
-int FloorDiv(int a, int b) {
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
-}
+int FloorDiv(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0); }
 
 // Days from 1970-01-01 of a proleptic Gregorian date (month 1..12), after H. Hinnant's
 // civil calendar algorithm.
@@ -63,9 +61,7 @@ std::string TwoDigits(long value) {
            static_cast<char>('0' + value % 10);
 }
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Reads one to two digits at @p pos of @p text and moves past them; -1 when there are none.
 int ReadField(std::string_view text, size_t& pos) {
@@ -88,13 +84,9 @@ Date Now() {
     return today + TimeSerial(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
-void SetFixedNow(Date when) {
-    FixedNow() = when;
-}
+void SetFixedNow(Date when) { FixedNow() = when; }
 
-void ClearFixedNow() {
-    FixedNow().reset();
-}
+void ClearFixedNow() { FixedNow().reset(); }
 
 Date DateSerial(int year, int month, int day) {
     const int carriedYears = FloorDiv(month - 1, 12);

@@ -42,8 +42,6 @@ RuntimeError::RuntimeError(int number) : RuntimeError(number, ErrorText(number))
 RuntimeError::RuntimeError(int number, const std::string& description)
     : std::runtime_error(description), number_(number), description_(description) {}
 
-void Raise(int number) {
-    throw RuntimeError(number);
-}
+void Raise(int number) { throw RuntimeError(number); }
 
 }  // namespace vb

@@ -70,9 +70,7 @@ void Randomize() {
     g.state = Mix(g.state ^ std::bit_cast<uint64_t>(CurrentClock().secondsSinceMidnight()));
 }
 
-void Randomize(double seed) {
-    TheGenerator().state = Mix(std::bit_cast<uint64_t>(seed));
-}
+void Randomize(double seed) { TheGenerator().state = Mix(std::bit_cast<uint64_t>(seed)); }
 
 void ScriptRnd(const std::vector<double>& values) {
     for (double v : values) {
@@ -83,9 +81,7 @@ void ScriptRnd(const std::vector<double>& values) {
     for (double v : values) TheGenerator().scripted.push_back(FloatNotAbove(v));
 }
 
-void ClearScriptedRnd() {
-    TheGenerator().scripted.clear();
-}
+void ClearScriptedRnd() { TheGenerator().scripted.clear(); }
 
 double RndForFace(int face, int faces) {
     if (faces < 1 || face < 1 || face > faces) {

@@ -35,7 +35,11 @@ std::string Trim(std::string_view text) {
 size_t Utf8SequenceLength(std::string_view text, size_t at) {
     const auto lead = static_cast<uint8_t>(text[at]);
     if (lead < 0x80) return 1;
-    const size_t length = lead >= 0xF5 ? 0 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    const size_t length = lead >= 0xF5   ? 0
+                          : lead >= 0xF0 ? 4
+                          : lead >= 0xE0 ? 3
+                          : lead >= 0xC2 ? 2
+                                         : 0;
     if (length == 0 || at + length > text.size()) return 0;
     uint8_t low = 0, high = 0;
     SecondByteRange(lead, low, high);

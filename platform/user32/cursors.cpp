@@ -1,9 +1,10 @@
+#include "platform/user32/cursors.h"
+
 #include <map>
 
 #include "platform/files/atomic_file.h"
 #include "platform/files/paths.h"
 #include "platform/runtime/errors.h"
-#include "platform/user32/cursors.h"
 
 namespace win {
 namespace {

@@ -175,9 +175,7 @@ HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const ch
 
 BOOL IsWindow(HWND hwnd) { return Find(hwnd) ? 1 : 0; }
 
-void SetWindowPixelsSource(WindowPixelsSource source) {
-    State().pixelsSource = std::move(source);
-}
+void SetWindowPixelsSource(WindowPixelsSource source) { State().pixelsSource = std::move(source); }
 
 HDC GetDC(HWND hwnd) {
     if (const auto& source = State().pixelsSource) {

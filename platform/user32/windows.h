@@ -119,9 +119,9 @@ void SetWindowPixelsSource(WindowPixelsSource source);
 /// A device context over the window. Where the window pixels source shows the window, the
 /// DC holds a copy of what it shows now (so that a control can copy what lies behind it).
 /// Otherwise it draws on the window's surface: a 32-bit bitmap the size of the window with
-/// a 2x twin (where twins are wanted), made on first use (cleared to the button face) and kept from one GetDC to the
-/// next while the window keeps its size, so that what was drawn on it stays. While another
-/// DC of the window is out, the new one gets a fresh surface of its own. 0 for a window
+/// a 2x twin (where twins are wanted), made on first use (cleared to the button face) and kept from
+/// one GetDC to the next while the window keeps its size, so that what was drawn on it stays. While
+/// another DC of the window is out, the new one gets a fresh surface of its own. 0 for a window
 /// that neither shows nor exists.
 HDC GetDC(HWND hwnd);
 /// Frees a DC from GetDC (with its bitmap); 1 on success, 0 when @p hdc is not one of

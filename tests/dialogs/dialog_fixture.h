@@ -10,7 +10,6 @@
 #include "game/support/tolvarin_fixture.h"
 #include "game/temp_app_folder.h"
 #include "platform/com/loader.h"
-#include "platform/com/loader.h"
 #include "platform/forms/form.h"
 #include "platform/registry/registry_store.h"
 

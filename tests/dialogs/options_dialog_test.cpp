@@ -48,7 +48,9 @@ TEST_F(OptionsDialogTest, StandsOverTheWelcomeDialogOrTheScreen) {
     Show(false);
     const frmOptions& options = vb::Default<frmOptions>();
     EXPECT_EQ(options.Top(), vb::CLng((vb::ScreenHeight() - options.Height()) / 2.0));
-    struct Welcome : vb::Form { Welcome() : vb::Form("frmWelcome") {} } welcome;
+    struct Welcome : vb::Form {
+        Welcome() : vb::Form("frmWelcome") {}
+    } welcome;
     welcome.Load();
     welcome.setTop(600);
     welcome.setHeight(6000);

@@ -58,8 +58,9 @@ TEST_F(ScoresWindowTest, OpensOnTheTableOfTheSettings) {
     Module1::DiceSetting = 4;
     Show([&](frmScores2& w) {
         EXPECT_EQ(w.SSTab1.TabCaption(w.SSTab1.Tab()), "&Yahtzee - 5 Dice");
-        EXPECT_EQ(Rows(w, 3), "a 1|Zo\xC3\xAB       |250|1/1/2026  \nb 2|Bob       ||2/1/2026  \n"
-                              "c 3|||\n20 rows\n");
+        EXPECT_EQ(Rows(w, 3),
+                  "a 1|Zo\xC3\xAB       |250|1/1/2026  \nb 2|Bob       ||2/1/2026  \n"
+                  "c 3|||\n20 rows\n");
         std::string headers;
         for (const vb::ColumnHeader& h : w.LVScores.Columns())
             headers += h.Text + "/" + std::to_string(h.Icon) + "/" + std::to_string(h.Width) + " ";

@@ -32,9 +32,9 @@ TEST_F(StartWindowsTest, TheWelcomeDialogIsCentredThenCutShortAndItsLinksOpen) {
     frmWelcome& w = vb::Default<frmWelcome>();
     host.onModal("frmWelcome", [&](vb::Form&) {
         EXPECT_EQ(w.Caption(), "Welcome to Tolvarin 2.2.2");
-        EXPECT_EQ(w.lblTitle.Caption() + "|" + w.lblVersion.Caption() + "|" +
-                      w.lblCopyright.Caption(),
-                  "T o l v a r i n|Version 2.3|Copyright (C) 2026 the Tolvarin developers");
+        EXPECT_EQ(
+            w.lblTitle.Caption() + "|" + w.lblVersion.Caption() + "|" + w.lblCopyright.Caption(),
+            "T o l v a r i n|Version 2.3|Copyright (C) 2026 the Tolvarin developers");
         EXPECT_EQ(w.Check1.Caption(), "Don't show this dialog next time");
         // Centred on the design's height, then shortened: it stays above the middle.
         EXPECT_EQ(w.Left(), (headless::kScreenWidthTwips - w.Width()) / 2);

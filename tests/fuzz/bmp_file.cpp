@@ -1,9 +1,9 @@
 // The BMP reader on any bytes, and a picture made from them with and without a twin.
+#include "platform/gdi/bmp_file.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <span>
-
-#include "platform/gdi/bmp_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> bytes(data, size);

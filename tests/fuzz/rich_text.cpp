@@ -1,9 +1,9 @@
 // The rich-text reader on any bytes: it reads what it can and never fails.
+#include "platform/forms/rich_text.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-#include "platform/forms/rich_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -1,10 +1,10 @@
 // The top-score reader on any bytes: every entry reads, and a table written back from the
 // entries reads back to the same entries.
+#include "game/top_score_file.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <span>
-
-#include "game/top_score_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> bytes(data, size);

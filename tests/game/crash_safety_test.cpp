@@ -103,7 +103,8 @@ TEST_F(CrashSafety, AKilledTableWriterLeavesTheOldTableOrTheNew) {
         int32_t n = 0;
         KillWriter([&] { topscores::EnterScore(topscores::FilePath(1), entry(n++)); }, random_);
         const Bytes found = folder.Read("scores/scores1.dat");
-        ASSERT_TRUE(tables.count(found)) << "after kill " << kill << ": " << found.size() << " bytes";
+        ASSERT_TRUE(tables.count(found))
+            << "after kill " << kill << ": " << found.size() << " bytes";
     }
     topscores::EnterScore(topscores::FilePath(1), entry(0));
     EXPECT_EQ(Temporaries(folder, "scores", "scores1.dat"), 0u);

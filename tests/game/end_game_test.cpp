@@ -160,11 +160,11 @@ TEST_F(EndGameTest, TwoPlayersEnterOneBoardEach) {
     media::TakeMciCommands();
     form.EndGame();
     // The top-scores window plays the jingle of an entry that made the table.
-    EXPECT_EQ(media::TakeMciCommands(),
-              (std::vector<std::string>{
-                  "close myMP3", "close song",
-                  "open \"" + vb::App().Path + "\\TLWAVS\\GameOver2.mp3\" alias song",
-                  "play song"}));
+    EXPECT_EQ(
+        media::TakeMciCommands(),
+        (std::vector<std::string>{
+            "close myMP3", "close song",
+            "open \"" + vb::App().Path + "\\TLWAVS\\GameOver2.mp3\" alias song", "play song"}));
     EXPECT_EQ(State(),
               "rank 2, last game 280, totals 280 : 0\n"
               "result shown on, from main on\n"

@@ -25,7 +25,11 @@ protected:
 
 // A game is under way from its first roll, and also between the two boards of two players.
 TEST_F(OptionsCommandTest, DuringAGameTheNewLayoutWaitsForANewGame) {
-    const struct { bool started, boardEntered; int16_t answer; const char* window; } cases[] = {
+    const struct {
+        bool started, boardEntered;
+        int16_t answer;
+        const char* window;
+    } cases[] = {
         {false, false, 0, "columns 1, players 2, Rand total hidden, Tolvarin - Ann"},
         {true, false, vb::vbCancel, "columns 4, players 1, Rand total shown, Tolvarin 2.3"},
         {false, true, vb::vbCancel, "columns 4, players 1, Rand total shown, Tolvarin 2.3"},
@@ -56,7 +60,12 @@ TEST_F(OptionsCommandTest, DuringAGameTheNewLayoutWaitsForANewGame) {
 // Renaming names the board on show in the caption and status panel 1, even after both
 // players had the same name; one player keeps the plain caption.
 TEST_F(OptionsCommandTest, TheNamesFollowTheBoardOnShow) {
-    const struct { int32_t players; bool secondShown; const char* window; } cases[] = {{1, false, "Tolvarin 2.3 / "}, {2, false, "Tolvarin - Ada / Ada"},
+    const struct {
+        int32_t players;
+        bool secondShown;
+        const char* window;
+    } cases[] = {{1, false, "Tolvarin 2.3 / "},
+                 {2, false, "Tolvarin - Ada / Ada"},
                  {2, true, "Tolvarin - Max / Max"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.window);

@@ -125,7 +125,9 @@ TEST_F(UndoRedoTest, TakesADownBonusBackAndRedoGivesItAgain) {
     EXPECT_EQ(ColumnText(colDown), "3 6 9 12 15 . . . . . . . . | 45 . 45 | 45");
     EXPECT_FALSE(form.bonusAwarded[colDown]);
     EXPECT_EQ(form.nextDownRow, 5);
-    EXPECT_EQ(Offered(), "Down 5 | Up 12 | Rand 0 1 2 3 4 5 6 7 8 9 10 11 12 | Oblg 0 1 2 3 4 5 6 7 8 9 10 11 12");
+    EXPECT_EQ(
+        Offered(),
+        "Down 5 | Up 12 | Rand 0 1 2 3 4 5 6 7 8 9 10 11 12 | Oblg 0 1 2 3 4 5 6 7 8 9 10 11 12");
 
     // The placement is replayed without its "score"; the counter shows its total at once.
     Redo();
@@ -159,14 +161,18 @@ TEST_F(UndoRedoTest, RedoOfAnAnnouncementOnlyAnnouncesAgain) {
     Place(form.cmdOblg(rowStraight));
     ASSERT_EQ(ColumnText(colOblg), ". . . . . . . . . . 60 . . | . . 60 | 60");
     Undo();
-    EXPECT_EQ(Offered(), "Down 0 | Up 12 | Rand 0 1 2 3 4 5 6 7 8 9 10 11 12 | Oblg 0 1 2 3 4 5 6 7 8 9 10 11 12");
+    EXPECT_EQ(
+        Offered(),
+        "Down 0 | Up 12 | Rand 0 1 2 3 4 5 6 7 8 9 10 11 12 | Oblg 0 1 2 3 4 5 6 7 8 9 10 11 12");
     EXPECT_EQ(ColumnText(colOblg), ". . . . . . . . . . . . . | . . . | 0");
 
     Place(form.cmdOblg(3));  // announces Fours instead
     EXPECT_EQ(Offered(), "Down - | Up - | Rand - | Oblg 3");
     Undo();
     EXPECT_FALSE(form.announcedThisTurn);
-    EXPECT_EQ(Offered(), "Down 0 | Up 12 | Rand 0 1 2 3 4 5 6 7 8 9 10 11 12 | Oblg 0 1 2 3 4 5 6 7 8 9 10 11 12");
+    EXPECT_EQ(
+        Offered(),
+        "Down 0 | Up 12 | Rand 0 1 2 3 4 5 6 7 8 9 10 11 12 | Oblg 0 1 2 3 4 5 6 7 8 9 10 11 12");
     Redo();
     EXPECT_TRUE(form.announcedThisTurn);
     EXPECT_EQ(Offered(), "Down - | Up - | Rand - | Oblg 3");
@@ -270,7 +276,8 @@ TEST_F(UndoRedoTest, TheUndoAnswerOnTheSecondBoardTakesTheMoveBack) {
     form.grandTotal = 43;
     form.playerFlags = {false, true, true, true, true};
     form.boardEntered = true;  // EndGame entered the first player's board
-    host.onModal("frmEndGame", [](vb::Form& f) { static_cast<frmEndGame&>(f).cmdUndo.RaiseClick(); });
+    host.onModal("frmEndGame",
+                 [](vb::Form& f) { static_cast<frmEndGame&>(f).cmdUndo.RaiseClick(); });
     Roll("2 2 2 5 5 5");
     Place(form.cmdRand(rowFullHouse));
     EXPECT_EQ(form.lblRand(rowFullHouse).Caption(), "");
@@ -291,8 +298,10 @@ TEST_F(UndoRedoTest, StaysOffOnceEndGameHasEnteredTheBoard) {
         Place(form.cmdRand(row));
     }
     Roll("6 6 6 6 6 1");
-    host.onModal("frmEndGame", [](vb::Form& f) { static_cast<frmEndGame&>(f).cmdFinish.RaiseClick(); });
-    host.onModal("frmScores2", [](vb::Form& f) { static_cast<frmScores2&>(f).cmdReturn.RaiseClick(); });
+    host.onModal("frmEndGame",
+                 [](vb::Form& f) { static_cast<frmEndGame&>(f).cmdFinish.RaiseClick(); });
+    host.onModal("frmScores2",
+                 [](vb::Form& f) { static_cast<frmScores2&>(f).cmdReturn.RaiseClick(); });
     Place(form.cmdRand(rowTolvarin));
     const std::string sheet = SheetText(form);
     ASSERT_EQ(form.roundIndex, 13);

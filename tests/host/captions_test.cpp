@@ -127,7 +127,9 @@ TEST_F(HostTest, TitlesAndCaptionsAreUtf8AndCappedOnTheirWayToQt) {
 // A name typed in a text box is kept letter for letter, also beyond one byte a letter.
 TEST(TypedText, EveryLetterTypedIsKept) {
     const QString typed = QString::fromUtf8("\u017Deljko \u00D8rsted \u65E5");
-    EXPECT_EQ(qthost::FromQString(typed), "\xC5\xBD" "eljko \xC3\x98rsted \xE6\x97\xA5");
+    EXPECT_EQ(qthost::FromQString(typed),
+              "\xC5\xBD"
+              "eljko \xC3\x98rsted \xE6\x97\xA5");
     EXPECT_EQ(qthost::ToQString(qthost::FromQString(typed)), typed);
 }
 

@@ -26,14 +26,16 @@ protected:
     void Grab(vb::Form& dialog, const std::string& name) {
         QImage grabbed;
         QTimer::singleShot(0, [&] {
-            if (qthost::FormWindow* shown = host.windowOf(dialog)) grabbed = shown->grab().toImage();
+            if (qthost::FormWindow* shown = host.windowOf(dialog))
+                grabbed = shown->grab().toImage();
             dialog.Unload();
         });
         dialog.Show(vb::vbModal, &form);
         ASSERT_FALSE(grabbed.isNull()) << name;
         const auto ratio = static_cast<int>(grabbed.devicePixelRatio());
         QDir().mkpath("grabs");
-        grabbed.save(QString::fromStdString("grabs/" + name + "-" + std::to_string(ratio) + "x.png"));
+        grabbed.save(
+            QString::fromStdString("grabs/" + name + "-" + std::to_string(ratio) + "x.png"));
     }
 };
 

@@ -121,8 +121,8 @@ void Gallery::InitializeComponent() {
     LVScores.AddColumn("Score", 1550);
     LVScores.AddColumn("Date", 1300);
     for (int i = 1; i <= 5; ++i) {
-        vb::ListItem& row = LVScores.AddItem(std::string(1, static_cast<char>('a' + i - 1)),
-                                             std::to_string(i));
+        vb::ListItem& row =
+            LVScores.AddItem(std::string(1, static_cast<char>('a' + i - 1)), std::to_string(i));
         row.setSubItems(1, std::string("Ana\0\0\0\0\0\0", 10));
         row.setSubItems(2, std::to_string(400 - i * 10));
     }

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <memory>
 
 #include "host/qt/application.h"
-#include <memory>
 
 namespace {
 

@@ -135,8 +135,8 @@ TEST_F(HostTest, TheWindowIsPaintedAsDesigned) {
         SCOPED_TRACE(row);
         qthost::ControlView& name = viewOf(form.lblOption(row));
         const QRect at = name.shownAt();
-        const QPoint below =
-            name.holder().mapTo(&window().client(), at.topLeft() + QPoint(at.width() / 2, at.height()));
+        const QPoint below = name.holder().mapTo(
+            &window().client(), at.topLeft() + QPoint(at.width() / 2, at.height()));
         EXPECT_EQ(colourAt(below), 0u) << "see " << png;
     }
 }

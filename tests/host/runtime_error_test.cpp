@@ -73,8 +73,8 @@ TEST(HostRuntimeError, IsToldOnceAndEndsTheProgramInOrder) {
         const QPointF at = button.rect().center();
         QMouseEvent press(QEvent::MouseButtonPress, at, button.mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, button.mapToGlobal(at),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, button.mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&button, &press);
         QApplication::sendEvent(&button, &release);
 

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QRect>
 #include <QScreen>
 #include <QScrollBar>
-#include <QApplication>
 #include <QTextBrowser>
 #include <QWidget>
 #include <filesystem>
@@ -47,12 +47,13 @@ protected:
         const QImage image = window.grab().toImage();
         fs::create_directories(TOLVARIN_GRAB_DIR);
         const std::string ratio = image.devicePixelRatio() >= 2 ? "@2x" : "@1x";
-        EXPECT_TRUE(image.save(QString::fromStdString(
-            std::string(TOLVARIN_GRAB_DIR) + "/" + name + ratio + ".png")));
+        EXPECT_TRUE(image.save(
+            QString::fromStdString(std::string(TOLVARIN_GRAB_DIR) + "/" + name + ratio + ".png")));
     }
     // The HoverCommand takes a click as the window layer delivers one.
     static void Click(vb::UserControlHost& button) {
-        const float x = static_cast<float>(button.Width()) / 2, y = static_cast<float>(button.Height()) / 2;
+        const float x = static_cast<float>(button.Width()) / 2,
+                    y = static_cast<float>(button.Height()) / 2;
         button.RaiseMouseDown(vb::vbLeftButton, 0, x, y);
         button.RaiseMouseUp(vb::vbLeftButton, 0, x, y);
         button.RaiseClick();

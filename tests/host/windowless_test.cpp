@@ -19,7 +19,8 @@ struct Log {
     void watch(vb::Control& c) {
         const std::string name = c.Name() + "(" + std::to_string(c.Index()) + ")";
         c.MouseDown = [this, name](int16_t, int16_t, float x, float y) {
-            events += name + " down " + std::to_string(int(x)) + "," + std::to_string(int(y)) + "; ";
+            events +=
+                name + " down " + std::to_string(int(x)) + "," + std::to_string(int(y)) + "; ";
         };
         c.MouseUp = [this, name](int16_t, int16_t, float, float) { events += name + " up; "; };
         c.Click = [this, name] { events += name + " click; "; };
@@ -34,9 +35,10 @@ TEST_F(HostTest, AClickReachesTheTopmostControlWithoutAWindowThatTakesIt) {
     const QPoint option = centreOf(form.lblOption(8));
     clickAt(option);
     const QSize size = viewOf(form.lblOption(8)).shownAt().size();
-    const std::string centre =
-        std::to_string((size.width() - 1) / 2 * 15) + "," + std::to_string((size.height() - 1) / 2 * 15);
-    EXPECT_EQ(log.events, "lblOption(8) down " + centre + "; lblOption(8) up; lblOption(8) click; ");
+    const std::string centre = std::to_string((size.width() - 1) / 2 * 15) + "," +
+                               std::to_string((size.height() - 1) / 2 * 15);
+    EXPECT_EQ(log.events,
+              "lblOption(8) down " + centre + "; lblOption(8) up; lblOption(8) click; ");
 
     // A press let go over another label raises no click anywhere.
     log.events.clear();

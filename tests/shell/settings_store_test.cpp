@@ -98,7 +98,8 @@ TEST_F(SettingsStore, OneBadLineCostsOnlyItself) {
     EXPECT_TRUE(StatusBarOn);     // and this one a bad escape
     EXPECT_EQ(Messages(), "Some lines of the settings file " + path_ +
                               " could not be read; those settings are back to their first-run "
-                              "values. The file as it was is kept as " + path_ + ".damaged.\n");
+                              "values. The file as it was is kept as " +
+                              path_ + ".damaged.\n");
     EXPECT_EQ(folder_.ReadText("registry.txt.damaged"), text);
 }
 

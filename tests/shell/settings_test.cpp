@@ -90,10 +90,17 @@ TEST_F(Settings, NumberOfDiceDecidesWhetherTheSettingsExist) {
 }
 
 TEST_F(Settings, StoredTextsConvertAsTheGameReadsThem) {
-    StoreAll({{"NumberOfDice", "4 dice"}, {"NumberOfPlayers", "2"}, {"NumberOfColumns", "1"},
-              {"Player1", ""}, {"Player2", "  Bo "}, {"SoundEnabled", "False"},
-              {"hintAllways", "0"}, {"ShowDialog", "-1"}, {"ShowSplash", "True"},
-              {"BGMusicVolume", "250"}, {"ShowGridLines", "False"}});
+    StoreAll({{"NumberOfDice", "4 dice"},
+              {"NumberOfPlayers", "2"},
+              {"NumberOfColumns", "1"},
+              {"Player1", ""},
+              {"Player2", "  Bo "},
+              {"SoundEnabled", "False"},
+              {"hintAllways", "0"},
+              {"ShowDialog", "-1"},
+              {"ShowSplash", "True"},
+              {"BGMusicVolume", "250"},
+              {"ShowGridLines", "False"}});
     Store("ShowStatusBar", win::REG_SZ, std::string("False\0True", 10));
     LoadSettings();
     EXPECT_EQ(DiceSetting, 4);
@@ -111,8 +118,12 @@ TEST_F(Settings, StoredTextsConvertAsTheGameReadsThem) {
 }
 
 TEST_F(Settings, BadOrMissingValuesFallBackToTheirFirstRunValues) {
-    StoreAll({{"NumberOfDice", "abc"}, {"NumberOfPlayers", "3"}, {"NumberOfColumns", "2"},
-              {"SoundEnabled", "maybe"}, {"BGMusicVolume", "12 loud"}, {"ShowGridLines", ""}});
+    StoreAll({{"NumberOfDice", "abc"},
+              {"NumberOfPlayers", "3"},
+              {"NumberOfColumns", "2"},
+              {"SoundEnabled", "maybe"},
+              {"BGMusicVolume", "12 loud"},
+              {"ShowGridLines", ""}});
     MusicOn = true;
     LoadSettings();
     EXPECT_EQ(DiceSetting, 5);
@@ -139,18 +150,20 @@ TEST_F(Settings, SaveWritesEveryValueAsTextWithoutATerminatingZero) {
     MusicVolume = 730;
     SaveSettings();
     const std::vector<std::pair<std::string, std::string>> want = {
-        {"NumberOfDice", "4"}, {"NumberOfPlayers", "2"}, {"NumberOfColumns", "4"},
-        {"Player1", "Player 1"}, {"Player2", ""}, {"SoundEnabled", "False"},
-        {"hintAllways", "True"}, {"ShowDialog", "True"}, {"ShowSplash", "False"},
-        {"ShowStatusBar", "True"}, {"ConfirmOnExit", "True"}, {"ConfirmQuitGame", "True"},
-        {"BGMusicEnabled", "False"}, {"BGMusicVolume", "730"}, {"ShowGridLines", "True"}};
+        {"NumberOfDice", "4"},       {"NumberOfPlayers", "2"},  {"NumberOfColumns", "4"},
+        {"Player1", "Player 1"},     {"Player2", ""},           {"SoundEnabled", "False"},
+        {"hintAllways", "True"},     {"ShowDialog", "True"},    {"ShowSplash", "False"},
+        {"ShowStatusBar", "True"},   {"ConfirmOnExit", "True"}, {"ConfirmQuitGame", "True"},
+        {"BGMusicEnabled", "False"}, {"BGMusicVolume", "730"},  {"ShowGridLines", "True"}};
     for (const auto& [name, text] : want) {
         EXPECT_EQ(Stored(name), text) << name;
         EXPECT_EQ(registry::GetValue(kFullKey, name)->type, win::REG_SZ) << name;
     }
     std::ifstream file(registry::StorePath());
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Tolvarin\\Tolvarin2.2]\n"), std::string::npos)
+    const std::string text((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Tolvarin\\Tolvarin2.2]\n"),
+              std::string::npos)
         << text;
     EXPECT_NE(text.find("\nPlayer1\t1\tPlayer%201\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nBGMusicVolume\t1\t730\n"), std::string::npos) << text;

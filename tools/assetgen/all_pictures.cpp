@@ -14,8 +14,7 @@ Pictures AllPictures() {
     Pictures all;
     std::set<std::string> names;
     for (Pictures (*group)() : {DicePictures, RollAreaPictures, CounterPictures, SheetPictures,
-                                 HeaderPictures, WindowPictures, MenuPictures,
-                                 ToolbarPictures})
+                                HeaderPictures, WindowPictures, MenuPictures, ToolbarPictures})
         for (NamedPicture& p : group()) {
             std::string key = p.name;
             std::transform(key.begin(), key.end(), key.begin(),

@@ -59,9 +59,9 @@ gdi::Bitmap DrawStar() {
 gdi::Bitmap DrawCup() {
     return DrawTwins(kSide, kSide, kHeaderFace, [](Canvas& c) {
         const Shape bowl = Minus(Ellipse(8, 3, 5, 7.5), Rect(0, -5, kSide, 7.5));
-        const Shape cup = Union({bowl, Arc(3, 5.5, 2, 2.2, 90, 270, 1.2),
-                                 Arc(13, 5.5, 2, 2.2, -90, 90, 1.2), Rect(7, 10, 2, 2.5),
-                                 RoundRect(4.5, 12.5, 7, 2.5, 0.8)});
+        const Shape cup =
+            Union({bowl, Arc(3, 5.5, 2, 2.2, 90, 270, 1.2), Arc(13, 5.5, 2, 2.2, -90, 90, 1.2),
+                   Rect(7, 10, 2, 2.5), RoundRect(4.5, 12.5, 7, 2.5, 0.8)});
         c.fill(cup, Linear(0, 2.5, {255, 230, 140}, 0, 15, kGoldDeep));
         c.fill(Outline(cup, 0.7), Solid({120, 78, 10}), 0.8);
     });

@@ -31,9 +31,8 @@ struct Die {
 Shape Turned(Shape shape, double cx, double cy, double degrees) {
     const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
     const Box b = shape.bounds;
-    const double reach =
-        std::hypot(std::max(std::abs(b.left - cx), std::abs(b.right - cx)),
-                   std::max(std::abs(b.top - cy), std::abs(b.bottom - cy)));
+    const double reach = std::hypot(std::max(std::abs(b.left - cx), std::abs(b.right - cx)),
+                                    std::max(std::abs(b.top - cy), std::abs(b.bottom - cy)));
     auto inner = shape.distance;
     return {[=](double x, double y) {
                 const double dx = x - cx, dy = y - cy;
@@ -44,16 +43,15 @@ Shape Turned(Shape shape, double cx, double cy, double degrees) {
 
 void DrawDie(Canvas& canvas, const Die& d) {
     const double half = d.side / 2;
-    const Shape body =
-        Turned(RoundRect(d.cx - half, d.cy - half, d.side, d.side, d.side * 0.2), d.cx, d.cy,
-               d.degrees);
+    const Shape body = Turned(RoundRect(d.cx - half, d.cy - half, d.side, d.side, d.side * 0.2),
+                              d.cx, d.cy, d.degrees);
     canvas.fill(Moved(body, d.side * 0.06, d.side * 0.1), Solid(kShadow), 0.55, d.side * 0.12);
-    canvas.fill(body, Linear(d.cx - half, d.cy - half, kIvory, d.cx + half, d.cy + half,
-                             kIvoryShade));
-    canvas.fill(Outline(Grown(body, -d.side * 0.035), d.side * 0.03),
-                Linear(d.cx - half, d.cy - half, kWhite, d.cx + half, d.cy + half,
-                       Scale(kIvoryShade, 0.8)),
-                0.6);
+    canvas.fill(body,
+                Linear(d.cx - half, d.cy - half, kIvory, d.cx + half, d.cy + half, kIvoryShade));
+    canvas.fill(
+        Outline(Grown(body, -d.side * 0.035), d.side * 0.03),
+        Linear(d.cx - half, d.cy - half, kWhite, d.cx + half, d.cy + half, Scale(kIvoryShade, 0.8)),
+        0.6);
     canvas.fill(Outline(body, d.side * 0.02), Solid({140, 130, 110}), 0.8);
     const double a = d.degrees * std::numbers::pi / 180, step = d.side / 4;
     for (const auto& [px, py] : kFaces[static_cast<size_t>(d.face - 1)]) {
@@ -61,8 +59,8 @@ void DrawDie(Canvas& canvas, const Die& d) {
         const double y = d.cy + (px * std::sin(a) + py * std::cos(a)) * step;
         const double r = d.side * 0.085;
         canvas.fill(Circle(x + r * 0.15, y + r * 0.2, r), Solid(kWhite), 0.7);
-        canvas.fill(Circle(x, y, r), Radial(x + r * 0.3, y + r * 0.3, r * 1.3, {80, 90, 120},
-                                             kPipInk));
+        canvas.fill(Circle(x, y, r),
+                    Radial(x + r * 0.3, y + r * 0.3, r * 1.3, {80, 90, 120}, kPipInk));
     }
 }
 
@@ -77,8 +75,8 @@ void DrawTable(Canvas& c, double width, double height, double lightX, double lig
 }
 
 // @p text in the pixel font, centred on @p cx, with a soft dark shadow under it.
-void DrawTitle(Canvas& c, std::string_view text, double cx, double top, double dot,
-               Colour from, Colour to) {
+void DrawTitle(Canvas& c, std::string_view text, double cx, double top, double dot, Colour from,
+               Colour to) {
     const double left = cx - TextWidth(text) * dot / 2;
     DrawText(c, text, left + dot * 0.5, top + dot * 0.6, dot, Solid(kShadow));
     DrawText(c, text, left, top, dot, Linear(0, top, from, 0, top + kCapHeight * dot, to));

@@ -31,8 +31,9 @@ struct Random : tools::SplitMix64 {
 };
 
 // Values at the edges of what a header field may hold, little-endian as the files store them.
-constexpr uint32_t kBoundaries[] = {0, 1, 2, 0x7F, 0x80, 0xFF, 0x100, 0x7FFF, 0x8000, 0xFFFF,
-                                    0x10000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 24, 484, 40};
+constexpr uint32_t kBoundaries[] = {0,          1,          2,      0x7F,   0x80,    0xFF,
+                                    0x100,      0x7FFF,     0x8000, 0xFFFF, 0x10000, 0x7FFFFFFF,
+                                    0x80000000, 0xFFFFFFFF, 24,     484,    40};
 
 void Overwrite(Bytes& b, Random& r) {
     if (b.empty()) return;
@@ -53,8 +54,12 @@ void Mutate(Bytes& b, Random& r) {
             case 1:
                 if (!b.empty()) b[r.Below(b.size())] = static_cast<uint8_t>(r.Next());
                 break;
-            case 2: Overwrite(b, r); break;
-            case 3: b.resize(r.Below(b.size() + 1)); break;
+            case 2:
+                Overwrite(b, r);
+                break;
+            case 3:
+                b.resize(r.Below(b.size() + 1));
+                break;
             case 4: {
                 const size_t at = r.Below(b.size() + 1);
                 b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), 1 + r.Below(16),
@@ -91,8 +96,8 @@ int main(int argc, char** argv) {
     uint64_t seconds = 5, runs = UINT64_MAX, seed = 1;
     std::vector<Bytes> seeds{Bytes{}};
     for (int i = 1; i < argc; ++i) {
-        if (!tools::Option(argv[i], "-seconds=", seconds) && !tools::Option(argv[i], "-runs=", runs) &&
-            !tools::Option(argv[i], "-seed=", seed))
+        if (!tools::Option(argv[i], "-seconds=", seconds) &&
+            !tools::Option(argv[i], "-runs=", runs) && !tools::Option(argv[i], "-seed=", seed))
             AddSeeds(argv[i], seeds);
     }
     for (const Bytes& s : seeds) LLVMFuzzerTestOneInput(s.data(), s.size());

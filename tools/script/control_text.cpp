@@ -68,7 +68,8 @@ std::optional<std::string> ValueOf(vb::Control& c) {
     return std::nullopt;
 }
 
-std::optional<std::string> ListOf(vb::Control& c, const std::function<std::string(vb::ListView&)>& read) {
+std::optional<std::string> ListOf(vb::Control& c,
+                                  const std::function<std::string(vb::ListView&)>& read) {
     if (auto* l = As<vb::ListView>(c)) return read(*l);
     return std::nullopt;
 }
@@ -121,7 +122,9 @@ const std::vector<Property>& Properties() {
              return std::nullopt;
          }},
         {"GridLines",
-         [](vb::Control& c) { return ListOf(c, [](vb::ListView& l) { return Flag(l.GridLines()); }); }},
+         [](vb::Control& c) {
+             return ListOf(c, [](vb::ListView& l) { return Flag(l.GridLines()); });
+         }},
         {"ItemCount",
          [](vb::Control& c) {
              return ListOf(c, [](vb::ListView& l) { return std::to_string(l.ItemCount()); });

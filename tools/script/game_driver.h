@@ -20,12 +20,12 @@ namespace script {
 // A mistake in the script: an unknown command, a bad argument, a control that does not
 // exist. The interpreter reports it with the line number.
 class ScriptError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
 class GameDriver {
-  public:
+public:
     // Makes a fresh program folder under $TMPDIR, points the settings store there too, and
     // fixes the date, so that a run never touches real files and its records repeat.
     GameDriver();
@@ -60,7 +60,7 @@ class GameDriver {
     // Clicks the toolbar button with key @p key; false when it does not receive input.
     bool ClickToolbar(vb::Toolbar& bar, const std::string& key);
 
-  private:
+private:
     void ApplyGlobals();
     // Queues the generator's numbers for a roll landing on @p faces.
     void ScriptFaces(const std::vector<int>& faces);

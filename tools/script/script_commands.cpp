@@ -104,9 +104,13 @@ void ScriptRunner::Advance(const Args& args) {
 
 void ScriptRunner::MsgBox(const Args& args) {
     Expect(args, 1, 1, "msgbox ANSWER");
-    const int16_t answer = IntegerOrName(args.words[0], {{"OK", 1}, {"Cancel", 2}, {"Abort", 3},
-                                                    {"Retry", 4}, {"Ignore", 5}, {"Yes", 6},
-                                                    {"No", 7}});
+    const int16_t answer = IntegerOrName(args.words[0], {{"OK", 1},
+                                                         {"Cancel", 2},
+                                                         {"Abort", 3},
+                                                         {"Retry", 4},
+                                                         {"Ignore", 5},
+                                                         {"Yes", 6},
+                                                         {"No", 7}});
     driver_.Host().answerMsgBox(answer);
 }
 
@@ -158,12 +162,10 @@ std::string ScriptRunner::PrintedValue(const std::string& reference) {
     frmTolvarin& form = driver_.Form();
     if (ref.name == form.Name() && ref.index.empty()) return FormProperty(form, property);
     if (ref.name == form.StatusBar1.Name() && !ref.index.empty())
-        return PanelProperty(form.StatusBar1.Panels(Integer(ref.index)),
-                             property);
+        return PanelProperty(form.StatusBar1.Panels(Integer(ref.index)), property);
     if (ref.name == form.Toolbar2.Name() && !ref.index.empty()) {
-        vb::ToolbarButton& button =
-            IsNumber(ref.index) ? form.Toolbar2.Buttons(Integer(ref.index))
-                                : form.Toolbar2.Buttons(ref.index);
+        vb::ToolbarButton& button = IsNumber(ref.index) ? form.Toolbar2.Buttons(Integer(ref.index))
+                                                        : form.Toolbar2.Buttons(ref.index);
         return ToolbarButtonProperty(button, property);
     }
     const int index = ref.index.empty() ? -1 : Number(ref.index);

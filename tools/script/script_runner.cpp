@@ -101,8 +101,8 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
          "property (Caption by default; a status-bar panel StatusBar1(N) its Text, a toolbar "
          "button Toolbar2(KEY) its Enabled state, frmTolvarin the window's Caption).",
          true, &R::Print},
-        {"sheet", "", "Prints the whole score sheet with its hints, totals and grand total.",
-         true, &R::Sheet},
+        {"sheet", "", "Prints the whole score sheet with its hints, totals and grand total.", true,
+         &R::Sheet},
         {"scores", "N",
          "Prints top-score file N (1..4): its length, one line per record (place, name, "
          "score, date, or \"empty\") and the trailer.",
@@ -190,8 +190,9 @@ int ScriptRunner::Run(std::istream& script) {
     } catch (const std::exception& e) {
         PrintNewMessageBoxes();
         out_.flush();
-        err_ << "error: " << (modalFailure_.empty() ? "line " + std::to_string(line_) + ": " + FailureText(e)
-                                                    : modalFailure_)
+        err_ << "error: "
+             << (modalFailure_.empty() ? "line " + std::to_string(line_) + ": " + FailureText(e)
+                                       : modalFailure_)
              << "\n";
         return 1;
     }

@@ -16,7 +16,7 @@
 namespace script {
 
 class ScriptRunner {
-  public:
+public:
     // Prints results to @p out and the error that ends a run to @p err.
     ScriptRunner(std::ostream& out, std::ostream& err);
 
@@ -39,7 +39,7 @@ class ScriptRunner {
     // with no command.
     static bool ParseLine(const std::string& text, std::string& name, Args& args);
 
-  private:
+private:
     // A line of a modal block: its number in the script and its text.
     using BlockLine = std::pair<int, std::string>;
 

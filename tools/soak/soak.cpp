@@ -46,7 +46,8 @@ class Fault : public std::runtime_error {
 bool NumberOrEmpty(const std::string& text) {
     if (text.empty()) return true;
     const size_t digits = text[0] == '-' ? 1 : 0;
-    return text.size() > digits && text.find_first_not_of("0123456789", digits) == std::string::npos;
+    return text.size() > digits &&
+           text.find_first_not_of("0123456789", digits) == std::string::npos;
 }
 
 using Table = std::vector<Module1::ScoreRecord>;
@@ -173,10 +174,10 @@ private:
         if (sum != f.grandTotal)
             throw Fault("grand total " + std::to_string(f.grandTotal) + " is not the sum " +
                         std::to_string(sum) + " of the column totals");
-        std::vector<const vb::Label*> captions = {
-            &f.lblDownTot,  &f.lblUpTot,  &f.lblRandTot,  &f.lblOblgTot,  &f.lblDownTot1,
-            &f.lblUpTot1,   &f.lblRandTot1, &f.lblOblgTot1, &f.lblDownTot2, &f.lblUpTot2,
-            &f.lblRandTot2, &f.lblOblgTot2};
+        std::vector<const vb::Label*> captions = {&f.lblDownTot,  &f.lblUpTot,    &f.lblRandTot,
+                                                  &f.lblOblgTot,  &f.lblDownTot1, &f.lblUpTot1,
+                                                  &f.lblRandTot1, &f.lblOblgTot1, &f.lblDownTot2,
+                                                  &f.lblUpTot2,   &f.lblRandTot2, &f.lblOblgTot2};
         for (auto* column : {&f.lblDown, &f.lblUp, &f.lblRand, &f.lblOblg})
             for (int16_t row = 0; row < kSheetRows; ++row) captions.push_back(&(*column)(row));
         for (const vb::Label* label : captions)
@@ -224,7 +225,8 @@ private:
 int main(int argc, char** argv) {
     uint64_t games = 100000, seconds = 1000000000, seed = 1;
     for (int i = 1; i < argc; ++i) {
-        if (!tools::Option(argv[i], "-games=", games) && !tools::Option(argv[i], "-seconds=", seconds) &&
+        if (!tools::Option(argv[i], "-games=", games) &&
+            !tools::Option(argv[i], "-seconds=", seconds) &&
             !tools::Option(argv[i], "-seed=", seed)) {
             std::fprintf(stderr, "usage: %s [-games=N] [-seconds=N] [-seed=N]\n", argv[0]);
             return 2;

@@ -15,12 +15,10 @@ namespace fs = std::filesystem;
 using files_test::ErrorNumberOf;
 using files_test::TempFolder;
 
-std::vector<uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
+std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
 class AtomicFileTest : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override { vb::SetReplaceFailureHook({}); }
     std::string PathOf(const char* name) const { return (folder / name).string(); }
     TempFolder folder;

@@ -9,7 +9,7 @@ namespace {
 using files_test::TempFolder;
 
 class PathsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         folder.Write("tlwavs/rollall.wav", "RIFF");
         folder.Write("BGMusic/SONG01.mp3", "ID3");

@@ -39,7 +39,7 @@ std::vector<uint8_t> Counting(size_t size) {
 }
 
 class RecordFileTest : public ::testing::Test {
-  protected:
+protected:
     std::string PathOf(const char* name) const { return (folder / name).string(); }
     TempFolder folder;
 };

@@ -21,7 +21,7 @@ namespace files_test {
 namespace fs = std::filesystem;
 
 class TempFolder {
-  public:
+public:
     TempFolder() {
         static int made = 0;
         path_ = fs::path(::testing::TempDir()) /
@@ -77,7 +77,7 @@ class TempFolder {
         return names;
     }
 
-  private:
+private:
     fs::path path_;
 };
 

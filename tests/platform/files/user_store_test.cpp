@@ -19,7 +19,7 @@ using files_test::TempFolder;
 
 // Sets an environment variable for one test and puts the old value back afterwards.
 class EnvVar {
-  public:
+public:
     EnvVar(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
         Set(value);
@@ -28,7 +28,7 @@ class EnvVar {
     EnvVar(const EnvVar&) = delete;
     EnvVar& operator=(const EnvVar&) = delete;
 
-  private:
+private:
     void Set(const char* value) {
         if (value != nullptr) {
             ::setenv(name_, value, 1);
@@ -42,7 +42,7 @@ class EnvVar {
 
 // A program folder "program" and a per-user data folder "data" under the test folder.
 class UserStoreTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         fs::create_directories(folder / "program");
         vb::App().Path = (folder / "program").string();

@@ -1,8 +1,9 @@
 // Toolbar buttons by position and by key, their clicks, and status-bar panels by number.
 
+#include "platform/forms/bars.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/forms/bars.h"
 #include "platform/forms/form.h"
 #include "platform/forms/recording_host.h"
 #include "platform/runtime/errors.h"
@@ -25,8 +26,7 @@ protected:
             Toolbar2.AddButton("", 0, 3);
             Toolbar2.AddButton("tbUndo", 2);
             Toolbar2.AddButton("tbRedo", 3);
-            for (int32_t w : {1200, 3000, 800})
-                StatusBar1.AddPanel(w);
+            for (int32_t w : {1200, 3000, 800}) StatusBar1.AddPanel(w);
         }
         Toolbar2.ButtonClick = [this](vb::ToolbarButton& b) {
             clicks.push_back(b.Key() + " " + std::to_string(b.Index()));

@@ -1,9 +1,10 @@
 // Members of a control array carry their index into their events; other indexes raise
 // run-time error 9.
 
+#include "platform/forms/control_array.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/recording_host.h"
@@ -26,7 +27,9 @@ protected:
     }
 
 private:
-    void cmdDown_Click(int16_t Index) { clicks.push_back("cmdDown_Click " + std::to_string(Index)); }
+    void cmdDown_Click(int16_t Index) {
+        clicks.push_back("cmdDown_Click " + std::to_string(Index));
+    }
 };
 
 TEST(ControlArray, MembersKnowTheirNameAndIndex) {

@@ -1,10 +1,11 @@
 // A window's life: Load, Show (modeless and modal), Hide, Unload with QueryUnload, KeyPress
 // and Resize, and the registry of forms.
 
+#include "platform/forms/form.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/forms/controls.h"
-#include "platform/forms/form.h"
 #include "platform/forms/recording_host.h"
 
 namespace {
@@ -141,8 +142,8 @@ TEST(Form, UnloadAsksQueryUnloadThenUnload) {
         EXPECT_EQ(d.Loaded(), !c.unloaded);
         EXPECT_EQ(d.Visible(), !c.unloaded);
         EXPECT_EQ(d.tmrBlink.Running(), !c.unloaded);
-        EXPECT_EQ(host.take(), c.unloaded ? (Lines{"timer tmrBlink stopped", "unload frmDialog"})
-                                          : Lines{});
+        EXPECT_EQ(host.take(),
+                  c.unloaded ? (Lines{"timer tmrBlink stopped", "unload frmDialog"}) : Lines{});
     }
 }
 
@@ -193,8 +194,8 @@ TEST(Form, KeyPressReachesALoadedEnabledWindow) {
     d.RaiseKeyPress(32);
     d.setEnabled(true);
     d.RaiseKeyPress(32);
-    EXPECT_EQ(d.log, (Lines{"InitializeComponent", "Form_Load", "Form_KeyPress 13",
-                            "Form_KeyPress 32"}));
+    EXPECT_EQ(d.log,
+              (Lines{"InitializeComponent", "Form_Load", "Form_KeyPress 13", "Form_KeyPress 32"}));
 }
 
 TEST(Form, SizeAndStateChangesOfALoadedWindowRaiseResize) {

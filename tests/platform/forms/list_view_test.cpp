@@ -1,11 +1,12 @@
 // The report list: columns, rows by position and by key, sub-items bounded by the columns,
 // and one selected row.
 
+#include "platform/forms/list_view.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/forms/form.h"
 #include "platform/forms/image_list.h"
-#include "platform/forms/list_view.h"
 #include "platform/headless/headless_host.h"
 #include "platform/runtime/errors.h"
 
@@ -25,8 +26,7 @@ struct Scores : vb::Form {
         for (int32_t i = 1; i <= LVScores.ItemCount(); ++i) {
             vb::ListItem& item = LVScores.ListItems(i);
             std::string row = (item.Selected() ? "*" : "") + item.Key() + " " + item.Text();
-            for (int16_t s = 1; s < 4; ++s)
-                row += "|" + item.SubItems(s);
+            for (int16_t s = 1; s < 4; ++s) row += "|" + item.SubItems(s);
             rows.push_back(row);
         }
         return rows;
@@ -63,8 +63,7 @@ TEST(ListView, RowsKeysSubItemsAndSelection) {
     EXPECT_EQ(lv.Columns()[1].Text, "Name");
     EXPECT_EQ(lv.Columns()[2].Width, 1550);
     EXPECT_EQ(lv.Columns()[3].Icon, 2);
-    for (char k : {'a', 'b', 'c'})
-        lv.AddItem(std::string(1, k), std::to_string(k - 96));
+    for (char k : {'a', 'b', 'c'}) lv.AddItem(std::string(1, k), std::to_string(k - 96));
     lv.ListItems("a").setSubItems(1, "Ann       ");
     lv.ListItems("a").setSubItems(2, "412");
     lv.ListItems("b").setSubItems(3, "01-02-2026");
@@ -114,8 +113,7 @@ TEST(ListView, ErrorsForMissingRowsDuplicateKeysAndStraySubItems) {
         {"header image 1", [&] { f.ilHeader.ListImages(1); }, 0},
         {"header image past the list", [&] { f.ilHeader.ListImages(2); }, 35600},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ErrorOf(c.act), c.error) << c.what;
+    for (const Case& c : cases) EXPECT_EQ(ErrorOf(c.act), c.error) << c.what;
     EXPECT_EQ(f.Rows(), Lines{"a 1|||"});
 }
 

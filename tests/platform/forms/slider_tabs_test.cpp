@@ -115,10 +115,8 @@ TEST(SliderAndTabs, BadRangesAndTabsRaise380) {
     Dialog d;
     d.Load();
     const std::function<void()> bad[] = {
-        [&] { d.sldVolume.setRange(10, 9); },
-        [&] { d.SSTab1.setTab(4); },
-        [&] { d.SSTab1.setTab(-1); },
-        [&] { d.SSTab1.setTabCaption(4, "x"); },
+        [&] { d.sldVolume.setRange(10, 9); }, [&] { d.SSTab1.setTab(4); },
+        [&] { d.SSTab1.setTab(-1); },         [&] { d.SSTab1.setTabCaption(4, "x"); },
         [&] { d.SSTab1.setTabs(0); },
     };
     for (const auto& f : bad) {

@@ -67,11 +67,16 @@ TEST(NewControls, TheHostHearsOfChangesOnly) {
     f.sld.setRange(0, 1000);
     host.take();
     const std::function<void()> twice[] = {
-        [&] { f.txtName2.setText("Ann"); },      [&] { f.Check1.setValue(1); },
-        [&] { f.Check1.setCaption("&Show"); },   [&] { f.opt1.setValue(true); },
-        [&] { f.sld.setValue(700); },            [&] { f.sld.setTickFrequency(100); },
-        [&] { f.tabs.setTabs(4); },              [&] { f.tabs.setTab(2); },
-        [&] { f.tabs.setTabCaption(1, "&Yamb"); }, [&] { f.lv.setGridLines(true); },
+        [&] { f.txtName2.setText("Ann"); },
+        [&] { f.Check1.setValue(1); },
+        [&] { f.Check1.setCaption("&Show"); },
+        [&] { f.opt1.setValue(true); },
+        [&] { f.sld.setValue(700); },
+        [&] { f.sld.setTickFrequency(100); },
+        [&] { f.tabs.setTabs(4); },
+        [&] { f.tabs.setTab(2); },
+        [&] { f.tabs.setTabCaption(1, "&Yamb"); },
+        [&] { f.lv.setGridLines(true); },
         [&] { f.RichTextBox1.setBackColor(0x663300); },
     };
     for (const auto& set : twice) {

@@ -31,7 +31,7 @@ struct RunningCase {
 };
 
 const RunningCase kRunningCases[] = {
-    {true, 1000, true, true},  {false, 1000, true, false}, {true, 0, true, false},
+    {true, 1000, true, true},   {false, 1000, true, false}, {true, 0, true, false},
     {true, 1000, false, false}, {true, 1, true, true},
 };
 
@@ -66,9 +66,9 @@ TEST(Timer, ChangesTellTheHostOnlyWhenTheyChangeSomething) {
     vb::Control& asControl = f.tmrTick;
     asControl.setEnabled(true);
     asControl.setEnabled(true);
-    EXPECT_EQ(host.take(), (Lines{"control tmrTick Value", "timer tmrTick running",
-                                  "control tmrTick Enabled", "timer tmrTick stopped",
-                                  "control tmrTick Enabled", "timer tmrTick running"}));
+    EXPECT_EQ(host.take(),
+              (Lines{"control tmrTick Value", "timer tmrTick running", "control tmrTick Enabled",
+                     "timer tmrTick stopped", "control tmrTick Enabled", "timer tmrTick running"}));
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // Check boxes and option buttons: a value set by the program raises Click as a click does,
 // and option buttons are exclusive within their container.
 
+#include "platform/forms/toggles.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/forms/form.h"
-#include "platform/forms/toggles.h"
 #include "platform/headless/headless_host.h"
 #include "platform/runtime/errors.h"
 
@@ -33,10 +34,8 @@ struct Options : vb::Form {
 
 protected:
     void InitializeComponent() override {
-        for (vb::OptionButton* o : {&opt5Dice, &opt6Dice})
-            o->setContainer(&Frame1);
-        for (vb::OptionButton* o : {&opt1Player, &opt2Players})
-            o->setContainer(&Frame3);
+        for (vb::OptionButton* o : {&opt5Dice, &opt6Dice}) o->setContainer(&Frame1);
+        for (vb::OptionButton* o : {&opt1Player, &opt2Players}) o->setContainer(&Frame3);
         for (vb::OptionButton* o : {&opt5Dice, &opt6Dice, &opt1Player, &opt2Players})
             o->Click = [this, o] { events.push_back(o->Name() + " Click " + Selected()); };
         chkShowStatusBar.Click = [this] {

@@ -139,21 +139,21 @@ struct ClipCase {
 };
 
 const ClipCase kClipCases[] = {
-    {0, 0, 4, 3, 0, 0, "abcd|efgh|ijkl"},          // the whole bitmap
-    {1, 1, 4, 3, 0, 0, "....|.abc|.efg"},          // destination runs off right and bottom
-    {-1, -1, 4, 3, 0, 0, "fgh.|jkl.|...."},        // destination starts above and left
-    {0, 0, 4, 3, -2, -1, "....|..ab|..ef"},        // source starts above and left
-    {0, 0, 4, 3, 2, 1, "gh..|kl..|...."},          // source runs off right and bottom
-    {1, 0, 2, 2, 2, 1, ".gh.|.kl.|...."},          // inside both
-    {0, 0, 100, 100, 0, 0, "abcd|efgh|ijkl"},      // larger than both
-    {0, 0, 2400, 330, 0, 0, "abcd|efgh|ijkl"},     // a box's size in twips
-    {0, 0, 0, 3, 0, 0, "....|....|...."},          // zero width
-    {0, 0, 4, 0, 0, 0, "....|....|...."},          // zero height
-    {3, 2, -2, -2, 0, 0, "....|....|...."},        // negative size
-    {4, 0, 2, 2, 0, 0, "....|....|...."},          // destination past the right edge
-    {-5, 0, 3, 3, 0, 0, "....|....|...."},         // destination past the left edge
-    {0, 0, 2, 2, 10, 10, "....|....|...."},        // source outside
-    {0, 0, 2, 2, -2, -2, "....|....|...."},        // source just above and left
+    {0, 0, 4, 3, 0, 0, "abcd|efgh|ijkl"},       // the whole bitmap
+    {1, 1, 4, 3, 0, 0, "....|.abc|.efg"},       // destination runs off right and bottom
+    {-1, -1, 4, 3, 0, 0, "fgh.|jkl.|...."},     // destination starts above and left
+    {0, 0, 4, 3, -2, -1, "....|..ab|..ef"},     // source starts above and left
+    {0, 0, 4, 3, 2, 1, "gh..|kl..|...."},       // source runs off right and bottom
+    {1, 0, 2, 2, 2, 1, ".gh.|.kl.|...."},       // inside both
+    {0, 0, 100, 100, 0, 0, "abcd|efgh|ijkl"},   // larger than both
+    {0, 0, 2400, 330, 0, 0, "abcd|efgh|ijkl"},  // a box's size in twips
+    {0, 0, 0, 3, 0, 0, "....|....|...."},       // zero width
+    {0, 0, 4, 0, 0, 0, "....|....|...."},       // zero height
+    {3, 2, -2, -2, 0, 0, "....|....|...."},     // negative size
+    {4, 0, 2, 2, 0, 0, "....|....|...."},       // destination past the right edge
+    {-5, 0, 3, 3, 0, 0, "....|....|...."},      // destination past the left edge
+    {0, 0, 2, 2, 10, 10, "....|....|...."},     // source outside
+    {0, 0, 2, 2, -2, -2, "....|....|...."},     // source just above and left
     {INT_MAX, INT_MAX, INT_MAX, INT_MAX, 0, 0, "....|....|...."},
     {INT_MIN, INT_MIN, INT_MAX, INT_MAX, INT_MIN, INT_MIN, "....|....|...."},
     {0, 0, INT_MAX, INT_MAX, INT_MIN, INT_MIN, "....|....|...."},
@@ -247,9 +247,10 @@ TEST(BitBlt, ColourSourceOnMonochromeIsWhereItMatchesTheSourceBackground) {
 
 TEST(BitBlt, BrushOnMonochromeIsTheNearerOfBlackAndWhite) {
     MemoryDC mono(1, 1, 1);
-    for (const auto& [brushColour, want] :
-         {std::pair<COLORREF, COLORREF>{0xC0C0C0, 0xFFFFFF}, {0x404040, 0x000000},
-          {0x0000FF, 0x000000}, {0x00FFFF, 0xFFFFFF}}) {
+    for (const auto& [brushColour, want] : {std::pair<COLORREF, COLORREF>{0xC0C0C0, 0xFFFFFF},
+                                            {0x404040, 0x000000},
+                                            {0x0000FF, 0x000000},
+                                            {0x00FFFF, 0xFFFFFF}}) {
         SCOPED_TRACE(brushColour);
         const win::HBRUSH brush = win::CreateSolidBrush(brushColour);
         const win::HGDIOBJ old = win::SelectObject(mono.dc(), brush);

@@ -30,11 +30,10 @@ TEST(Bitmap, PixelLayoutIsRedGreenBlueFromTheHighByte) {
         uint32_t colorref, pixel;
     };
     const Case cases[] = {
-        {0x000000FF, 0x00FF0000},  // red
-        {0x0000FF00, 0x0000FF00},  // green
-        {0x00FF0000, 0x000000FF},  // blue
-        {0x00123456, 0x00563412},
-        {0x02123456, 0x00563412},  // flag bits dropped
+        {0x000000FF, 0x00FF0000},                            // red
+        {0x0000FF00, 0x0000FF00},                            // green
+        {0x00FF0000, 0x000000FF},                            // blue
+        {0x00123456, 0x00563412}, {0x02123456, 0x00563412},  // flag bits dropped
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.colorref);
@@ -47,12 +46,14 @@ TEST(Bitmap, MonochromeKeepsTheNearerOfBlackAndWhite) {
     struct Case {
         uint32_t rgb, want;
     };
-    const Case cases[] = {
-        {0x000000, 0x000000}, {0xFFFFFF, 0xFFFFFF}, {0x7F7F7F, 0x000000},
-        {0x808080, 0xFFFFFF}, {0xFF0000, 0x000000}, {0xFFFF00, 0xFFFFFF},
-        {0x7F8080, 0xFFFFFF},  // 383 of 765: the first sum that counts as white
-        {0x7F7F80, 0x000000},  // 382
-    };
+    const Case
+        cases[] =
+            {
+                {0x000000, 0x000000}, {0xFFFFFF, 0xFFFFFF}, {0x7F7F7F, 0x000000},
+                {0x808080, 0xFFFFFF}, {0xFF0000, 0x000000}, {0xFFFF00, 0xFFFFFF},
+                {0x7F8080, 0xFFFFFF},  // 383 of 765: the first sum that counts as white
+                {0x7F7F80, 0x000000},  // 382
+            };
     Bitmap mono(1, 1, Bitmap::Format::Mono);
     EXPECT_EQ(mono.bitsPerPixel(), 1);
     for (const auto& c : cases) {
@@ -98,9 +99,14 @@ TEST(Bitmap, DrawCutsThePictureToTheBitmap) {
         const char* want;
     };
     const Case cases[] = {
-        {0, 0, "ab.|cd.|..."},   {1, 1, "...|.ab|.cd"},   {2, 2, "...|...|..a"},
-        {-1, -1, "d..|...|..."}, {-1, 1, "...|b..|d.."},  {3, 0, "...|...|..."},
-        {-2, 0, "...|...|..."},  {INT_MAX, INT_MAX, "...|...|..."},
+        {0, 0, "ab.|cd.|..."},
+        {1, 1, "...|.ab|.cd"},
+        {2, 2, "...|...|..a"},
+        {-1, -1, "d..|...|..."},
+        {-1, 1, "...|b..|d.."},
+        {3, 0, "...|...|..."},
+        {-2, 0, "...|...|..."},
+        {INT_MAX, INT_MAX, "...|...|..."},
         {INT_MIN, INT_MIN, "...|...|..."},
     };
     for (const auto& c : cases) {

@@ -1,10 +1,11 @@
+#include "platform/gdi/dc.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstring>
 
 #include "memory_dc.h"
-#include "platform/gdi/dc.h"
 #include "platform/gdi/gdi32.h"
 
 namespace {
@@ -157,20 +158,27 @@ struct CreateBitmapCase {
 };
 
 const CreateBitmapCase kCreateBitmapCases[] = {
-    {1, 1, 1, 32, CreateBitmapCase::Made},      {5, 3, 1, 1, CreateBitmapCase::Made},
-    {0, 5, 1, 32, CreateBitmapCase::Stock},     {5, 0, 1, 1, CreateBitmapCase::Stock},
-    {-1, 1, 1, 32, CreateBitmapCase::Refused},  {1, -1, 1, 32, CreateBitmapCase::Refused},
-    {4, 4, 2, 32, CreateBitmapCase::Refused},   {4, 4, 0, 32, CreateBitmapCase::Refused},
-    {4, 4, 1, 24, CreateBitmapCase::Refused},   {4, 4, 1, 8, CreateBitmapCase::Refused},
-    {4, 4, 1, 0, CreateBitmapCase::Refused},    {16384, 1, 1, 32, CreateBitmapCase::Made},
-    {16385, 1, 1, 32, CreateBitmapCase::Refused}, {1, 16385, 1, 32, CreateBitmapCase::Refused},
+    {1, 1, 1, 32, CreateBitmapCase::Made},
+    {5, 3, 1, 1, CreateBitmapCase::Made},
+    {0, 5, 1, 32, CreateBitmapCase::Stock},
+    {5, 0, 1, 1, CreateBitmapCase::Stock},
+    {-1, 1, 1, 32, CreateBitmapCase::Refused},
+    {1, -1, 1, 32, CreateBitmapCase::Refused},
+    {4, 4, 2, 32, CreateBitmapCase::Refused},
+    {4, 4, 0, 32, CreateBitmapCase::Refused},
+    {4, 4, 1, 24, CreateBitmapCase::Refused},
+    {4, 4, 1, 8, CreateBitmapCase::Refused},
+    {4, 4, 1, 0, CreateBitmapCase::Refused},
+    {16384, 1, 1, 32, CreateBitmapCase::Made},
+    {16385, 1, 1, 32, CreateBitmapCase::Refused},
+    {1, 16385, 1, 32, CreateBitmapCase::Refused},
     {16384, 16384, 1, 32, CreateBitmapCase::Refused},
 };
 
 TEST(CreateBitmap, MakesThirtyTwoAndOneBitBitmapsOnly) {
     for (const auto& c : kCreateBitmapCases) {
-        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " planes " << c.planes
-                                        << " bits " << c.bits);
+        SCOPED_TRACE(testing::Message()
+                     << c.width << "x" << c.height << " planes " << c.planes << " bits " << c.bits);
         const win::HBITMAP made = win::CreateBitmap(c.width, c.height, c.planes, c.bits, nullptr);
         if (c.want == CreateBitmapCase::Refused) {
             EXPECT_EQ(made, 0);
@@ -205,8 +213,8 @@ TEST(CreateBitmap, ReadsRowsPaddedToEvenBytes) {
         {win::CreateBitmap(3, 2, 1, 32, colour),
          {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 0x101112}},
         {win::CreateBitmap(10, 2, 1, 1, mono),
-         {0xFFFFFF, 0, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0xFFFFFF,  //
-          0, 0, 0, 0, 0, 0, 0, 0, 0xFFFFFF, 0xFFFFFF}},
+         {0xFFFFFF, 0, 0xFFFFFF, 0, 0, 0, 0, 0, 0,        0xFFFFFF,  //
+          0,        0, 0,        0, 0, 0, 0, 0, 0xFFFFFF, 0xFFFFFF}},
     };
     for (const auto& c : cases) {
         const win::HGDIOBJ old = win::SelectObject(view.dc(), c.bitmap);

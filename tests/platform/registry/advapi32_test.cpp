@@ -24,7 +24,8 @@ class Registry : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ = fs::path(::testing::TempDir()) /
-                  ("registry-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("registry-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         registry::SetStorePath((folder_ / "tolvarin" / "registry.txt").string());
     }
@@ -35,8 +36,7 @@ protected:
     static void Set(const char* name, DWORD type, const std::string& bytes) {
         HKEY key = 0;
         ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key), ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueExA(key, name, 0, type,
-                                 reinterpret_cast<const uint8_t*>(bytes.data()),
+        ASSERT_EQ(RegSetValueExA(key, name, 0, type, reinterpret_cast<const uint8_t*>(bytes.data()),
                                  static_cast<DWORD>(bytes.size())),
                   ERROR_SUCCESS);
         ASSERT_EQ(RegCloseKey(key), ERROR_SUCCESS);
@@ -56,12 +56,12 @@ TEST_F(Registry, OpenFailsOnAMissingKeyAndLeavesAZeroHandle) {
 }
 
 struct QueryCase {
-    const char* name;        // value asked for
-    DWORD bufferSize;        // 0 = ask for the size only
+    const char* name;  // value asked for
+    DWORD bufferSize;  // 0 = ask for the size only
     LONG want;
     DWORD wantType;
     DWORD wantSize;
-    const char* wantBytes;   // what lands in the buffer
+    const char* wantBytes;  // what lands in the buffer
 };
 
 TEST_F(Registry, QueriesReturnTypesSizesAndBytesAsStored) {

@@ -6,7 +6,7 @@
 namespace runtime_test {
 
 class ClockHost : public vb::Host {
-  public:
+public:
     explicit ClockHost(double seconds) : seconds_(seconds) { vb::SetHost(this); }
     ~ClockHost() override { vb::SetHost(nullptr); }
     ClockHost(const ClockHost&) = delete;
@@ -27,7 +27,7 @@ class ClockHost : public vb::Host {
     int32_t screenWidth() override { return 0; }
     int32_t screenHeight() override { return 0; }
 
-  private:
+private:
     double seconds_;
 };
 

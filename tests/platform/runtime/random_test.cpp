@@ -19,7 +19,7 @@ std::vector<float> Draw(int count) {
 }
 
 class RndTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { vb::ClearScriptedRnd(); }
     void TearDown() override { vb::ClearScriptedRnd(); }
 };

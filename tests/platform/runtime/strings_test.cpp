@@ -9,7 +9,7 @@ TEST(Trim, TakesOffBlanksAtBothEndsOnly) {
         const char* text;
         const char* want;
     };
-    const Case cases[] = {{"", ""},           {"   ", ""},         {" a b ", "a b"},
+    const Case cases[] = {{"", ""},           {"   ", ""},        {" a b ", "a b"},
                           {"\tx\t", "\tx\t"}, {"path  ", "path"}, {"  C:\\x", "C:\\x"}};
     for (const auto& c : cases) EXPECT_EQ(vb::Trim(c.text), c.want) << '"' << c.text << '"';
 }

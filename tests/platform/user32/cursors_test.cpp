@@ -25,15 +25,24 @@ void Put32(std::vector<uint8_t>& b, uint32_t v) {
 // masked (see-through) pixel.
 std::vector<uint8_t> TwoByTwoCursor() {
     std::vector<uint8_t> b;
-    Put16(b, 0); Put16(b, 2); Put16(b, 1);                      // directory
-    b.insert(b.end(), {2, 2, 0, 0}); Put16(b, 1); Put16(b, 0);  // entry: size, hot spot
+    Put16(b, 0);
+    Put16(b, 2);
+    Put16(b, 1);  // directory
+    b.insert(b.end(), {2, 2, 0, 0});
+    Put16(b, 1);
+    Put16(b, 0);  // entry: size, hot spot
     const uint32_t size = 40 + 2 * 8 + 2 * 4;
-    Put32(b, size); Put32(b, 22);
-    Put32(b, 40); Put32(b, 2); Put32(b, 4); Put16(b, 1); Put16(b, 24);  // header
+    Put32(b, size);
+    Put32(b, 22);
+    Put32(b, 40);
+    Put32(b, 2);
+    Put32(b, 4);
+    Put16(b, 1);
+    Put16(b, 24);  // header
     for (int i = 0; i < 6; ++i) Put32(b, 0);
-    b.insert(b.end(), {0xFF, 0, 0, 0, 0, 0, 0, 0});           // bottom row: blue, black
-    b.insert(b.end(), {0, 0, 0xFF, 0, 0xFF, 0, 0, 0});        // top row: red, green
-    b.insert(b.end(), {0x40, 0, 0, 0, 0x00, 0, 0, 0});        // mask, bottom-up
+    b.insert(b.end(), {0xFF, 0, 0, 0, 0, 0, 0, 0});     // bottom row: blue, black
+    b.insert(b.end(), {0, 0, 0xFF, 0, 0xFF, 0, 0, 0});  // top row: red, green
+    b.insert(b.end(), {0x40, 0, 0, 0, 0x00, 0, 0, 0});  // mask, bottom-up
     return b;
 }
 
@@ -52,7 +61,8 @@ TEST(CursorFile, RefusesWhatIsNotACursor) {
     icon[2] = 1;  // an icon directory
     auto cut = TwoByTwoCursor();
     cut.resize(cut.size() - 3);
-    for (const auto& bytes : {std::vector<uint8_t>{}, icon, cut}) EXPECT_FALSE(ParseCursorFile(bytes));
+    for (const auto& bytes : {std::vector<uint8_t>{}, icon, cut})
+        EXPECT_FALSE(ParseCursorFile(bytes));
 }
 
 TEST(ClassCursor, LoadSetRestoreAndDestroy) {
@@ -60,7 +70,8 @@ TEST(ClassCursor, LoadSetRestoreAndDestroy) {
     fs::create_directories(folder);
     const auto bytes = TwoByTwoCursor();
     std::ofstream(folder / "base.cur", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 
     EXPECT_EQ(LoadCursorFromFileA((folder.string() + "\\missing.cur").c_str()), 0);
     const HCURSOR cursor = LoadCursorFromFileA((folder.string() + "\\BASE.CUR").c_str());

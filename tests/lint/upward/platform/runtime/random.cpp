@@ -1,2 +1,3 @@
 #include "platform/runtime/random.h"
+
 #include "platform/forms/host.h"

@@ -1,0 +1,1 @@
+int Roll( int  n ){return n;}
