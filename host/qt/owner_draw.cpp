@@ -1,6 +1,7 @@
 #include "host/qt/owner_draw.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "host/qt/units.h"
 #include "platform/gdi/bitmap.h"
@@ -29,7 +30,7 @@ GdiCanvas::GdiCanvas(QSize size, qreal ratio) : ratio_(ratio), dc_(win::CreateCo
     const uint32_t face = gdi::ToPixel(gdi::SysColour(win::COLOR_BTNFACE));
     gdi::Bitmap pixels(w, h, gdi::Bitmap::Format::Rgb32, face);
     if (ratio >= 2) pixels.setTwin(gdi::Bitmap(2 * w, 2 * h, gdi::Bitmap::Format::Rgb32, face));
-    bitmap_ = gdi::CreateBitmapFromPixels(pixels);
+    bitmap_ = gdi::CreateBitmapFromPixels(std::move(pixels));
     stock_ = win::SelectObject(dc_, bitmap_);
 }
 

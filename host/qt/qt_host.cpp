@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTime>
@@ -45,13 +47,23 @@ bool AnyScreenAtTwoOrMore() {
 }  // namespace
 
 QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(MakeApplicationStyle());
-    gdi::SetTwinsWanted(AnyScreenAtTwoOrMore());
     InstallFontSubstitutes();
     // Controls that keep no font of their own (tabs, check boxes, frames, lists, text
     // boxes) show the forms' default font, the one their design was sized for.
-    QApplication::setFont(ToQFont(vb::Font{}));
+    const QFont formsFont = ToQFont(vb::Font{});
+    // Qt reads the system's font list and the fallbacks of the forms' font when it first
+    // needs a font, on this thread while the first window waits; read here they are ready
+    // once the first form is made. Qt keeps both for all its threads.
+    fontsRead_ = std::jthread([formsFont] {
+        QFontDatabase::families();
+        QFontMetrics(formsFont).height();
+    });
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    // The bars are drawn in the windows: no global menu bar of the desktop is asked for.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle(MakeApplicationStyle());
+    gdi::SetTwinsWanted(AnyScreenAtTwoOrMore());
+    QApplication::setFont(formsFont);
     vb::SetHost(this);
     running = this;
     // The game's DrawMenuBar: the window of that handle measures and draws its bar again.

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -107,6 +108,7 @@ private:
     intptr_t cursorShown_ = 0;
     QString printFile_;
     std::unique_ptr<HelpWindow> help_;
+    std::jthread fontsRead_;  // reads the fonts ahead of the first window
 };
 
 }  // namespace qthost

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <set>
+#include <utility>
 
 #include "platform/com/loader.h"
 #include "platform/com/names.h"
@@ -92,7 +93,7 @@ void TellCaptureLost(win::HWND lost) {
 win::HBITMAP newSurfaceBitmap(int32_t width, int32_t height) {
     gdi::Bitmap pixels(width, height);
     pixels.addDoubledTwin();
-    return gdi::CreateBitmapFromPixels(pixels);
+    return gdi::CreateBitmapFromPixels(std::move(pixels));
 }
 
 }  // namespace

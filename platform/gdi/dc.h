@@ -19,9 +19,9 @@ const Bitmap* SelectedBitmap(win::HDC hdc);
 /// @p name; the empty picture for a bad handle. Later drawing on the DC does not change it.
 vb::Picture PictureFromDC(win::HDC hdc, std::string name = {});
 
-/// A 32-bit bitmap handle over a copy of @p pixels, twin included, as CreateBitmap makes
-/// one; 0 when it is monochrome or its size is out of CreateBitmap's
-/// range; the stock bitmap for a 0 width or height.
-win::HBITMAP CreateBitmapFromPixels(const Bitmap& pixels);
+/// A 32-bit bitmap handle over @p pixels, twin included, as CreateBitmap makes one (pass
+/// them moved to spare the copy); 0 when it is monochrome or its size is out of
+/// CreateBitmap's range; the stock bitmap for a 0 width or height.
+win::HBITMAP CreateBitmapFromPixels(Bitmap pixels);
 
 }  // namespace gdi

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/gdi/dc.h"
 #include "platform/gdi/handles.h"
@@ -122,10 +123,10 @@ int32_t GetObjectA(HGDIOBJ object, int32_t size, void* buffer) {
 
 namespace gdi {
 
-win::HBITMAP CreateBitmapFromPixels(const Bitmap& pixels) {
+win::HBITMAP CreateBitmapFromPixels(Bitmap pixels) {
     if (pixels.monochrome() || !win::sizeAllowed(pixels.width(), pixels.height())) return 0;
     if (pixels.width() == 0 || pixels.height() == 0) return detail::StockBitmap();
-    return win::addBitmap(pixels);
+    return win::addBitmap(std::move(pixels));
 }
 
 }  // namespace gdi

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/colours.h"
@@ -67,7 +68,7 @@ HBITMAP NewSurface(int32_t width, int32_t height) {
     gdi::Bitmap pixels(width, height, gdi::Bitmap::Format::Rgb32, face);
     if (gdi::TwinsWanted())
         pixels.setTwin(gdi::Bitmap(2 * width, 2 * height, gdi::Bitmap::Format::Rgb32, face));
-    return gdi::CreateBitmapFromPixels(pixels);
+    return gdi::CreateBitmapFromPixels(std::move(pixels));
 }
 
 bool InUse(HWND hwnd) {
