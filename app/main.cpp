@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "host/qt/application.h"
+#include "host/qt/failure.h"
 #include "host/qt/picture_icon.h"
 #include "host/qt/qt_host.h"
 #include "platform/audio_sdl/sound_library.h"
@@ -14,7 +15,6 @@
 #include "platform/com/registration.h"
 #include "platform/media/audio_backend.h"
 #include "platform/runtime/app.h"
-#include "platform/runtime/errors.h"
 #include "platform/runtime/instance_lock.h"
 #include "shell/resources.h"
 
@@ -64,10 +64,6 @@ int main(int argc, char** argv) {
     vb::App().PrevInstance = running.HeldElsewhere();
     const SoundDevice sound;
     RegisterKantrelWhenMissing();
-    try {
-        Module1::Main();
-    } catch (const vb::RuntimeError& error) {
-        host.fail(error.Number(), error.Description());
-    }
+    qthost::Guarded([] { Module1::Main(); });
     return host.exec();
 }

@@ -48,8 +48,6 @@ public:
     virtual QString shownText() const { return {}; }
     // Whether the kind takes the keyboard focus (buttons, boxes, lists, sliders, tabs).
     virtual bool takesFocus() const { return false; }
-    // The widget that holds the controls whose container this control is.
-    virtual QWidget& childHolder() { return widget(); }
     // Shows the control as the model has it now: place, visibility, enabled state, and
     // what its kind draws.
     virtual void present();

@@ -12,6 +12,7 @@
 #include "host/qt/help_window.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/rich_text_document.h"
+#include "host/qt/units.h"
 #include "platform/forms/printer.h"
 #include "platform/forms/rich_text.h"
 
@@ -29,7 +30,7 @@ std::string QtHost::print(const vb::PrintJob& job) {
         if (target.isNull()) return "There is no printer to print on.";
         printer.setPrinterName(target.printerName());
     }
-    printer.setDocName(QString::fromUtf8(job.title.c_str()));
+    printer.setDocName(ToQString(job.title));
     QTextDocument document;
     FillTextDocument(document, job.content, Medium::Paper);
     document.print(&printer);
@@ -49,7 +50,7 @@ void QtHost::showHelp(const std::string& title, const vb::rtf::Document& documen
     QWidget* over = nullptr;
     for (const auto& [form, window] : windows_)
         if (window->formHandle() == owner && window->isVisible()) over = window.get();
-    help_->showDocument(QString::fromLatin1(title.c_str()), document, over);
+    help_->showDocument(ToQString(title), document, over);
 }
 
 void QtHost::closeHelp() {

@@ -201,7 +201,7 @@ void FormWindow::controlDestroyed(const vb::Control& control) {
 
 QWidget& FormWindow::parentFor(vb::Control& control) {
     if (vb::Control* container = control.Container())
-        if (ControlView* holder = ensureView(*container)) return holder->childHolder();
+        if (ControlView* holder = ensureView(*container)) return holder->widget();
     return *client_;
 }
 

@@ -5,6 +5,7 @@
 #include "host/qt/control_view.h"
 #include "host/qt/failure.h"
 #include "host/qt/form_window.h"
+#include "host/qt/keyboard.h"
 #include "host/qt/units.h"
 #include "platform/user32/capture.h"
 
@@ -39,14 +40,6 @@ int16_t ButtonsOf(Qt::MouseButtons buttons) {
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         if (buttons & b) held = static_cast<int16_t>(held | ButtonOf(b));
     return held;
-}
-
-int16_t ShiftOf(Qt::KeyboardModifiers modifiers) {
-    int16_t shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= vb::vbShiftMask;
-    if (modifiers & Qt::ControlModifier) shift |= vb::vbCtrlMask;
-    if (modifiers & Qt::AltModifier) shift |= vb::vbAltMask;
-    return shift;
 }
 
 // The control holding the mouse capture, when it is one of @p window's.

@@ -60,11 +60,11 @@ int16_t KeyCodeOf(const QKeyEvent& e) {
     }
 }
 
-int16_t KeyShiftOf(const QKeyEvent& e) {
+int16_t ShiftOf(Qt::KeyboardModifiers modifiers) {
     int16_t shift = 0;
-    if (e.modifiers() & Qt::ShiftModifier) shift |= vb::vbShiftMask;
-    if (e.modifiers() & Qt::ControlModifier) shift |= vb::vbCtrlMask;
-    if (e.modifiers() & Qt::AltModifier) shift |= vb::vbAltMask;
+    if (modifiers & Qt::ShiftModifier) shift |= vb::vbShiftMask;
+    if (modifiers & Qt::ControlModifier) shift |= vb::vbCtrlMask;
+    if (modifiers & Qt::AltModifier) shift |= vb::vbAltMask;
     return shift;
 }
 

@@ -10,7 +10,8 @@ namespace qthost {
 
 // The key code of @p e, or 0 for a key the model has no code for.
 int16_t KeyCodeOf(const QKeyEvent& e);
-// The Shift, Ctrl and Alt bits of @p e as the model's events report them.
-int16_t KeyShiftOf(const QKeyEvent& e);
+// The Shift, Ctrl and Alt bits of @p modifiers as the model's key and mouse events report
+// them.
+int16_t ShiftOf(Qt::KeyboardModifiers modifiers);
 
 }  // namespace qthost

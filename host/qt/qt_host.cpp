@@ -138,7 +138,7 @@ std::shared_ptr<gdi::Bitmap> QtHost::windowPixels(intptr_t hwnd) {
         if (window->formHandle() == hwnd)
             container = &window->client();
         else if (ControlView* view = window->viewByHandle(hwnd))
-            container = &view->childHolder();
+            container = &view->widget();
         if (container) break;
     }
     if (!container) return nullptr;

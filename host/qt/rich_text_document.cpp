@@ -16,8 +16,7 @@ namespace {
 constexpr int kBulletHangPx = 14;
 
 QColor TextColour(vb::rtf::Colour stored, Medium medium) {
-    const QColor colour(static_cast<int>(stored & 0xFF), static_cast<int>((stored >> 8) & 0xFF),
-                        static_cast<int>((stored >> 16) & 0xFF));
+    const QColor colour = ToQColor(stored);
     if (medium == Medium::Paper && colour.lightnessF() > 0.6) return Qt::black;
     return colour;
 }

@@ -68,7 +68,6 @@ protected:
 class FrameView : public View<QGroupBox> {
 public:
     FrameView(vb::Frame& frame, QWidget* parent) : View(frame, parent), frame_(frame) {}
-    Layer layer() const override { return Layer::Windows; }
 
 protected:
     void refresh() override { setTitle(ToQString(frame_.Caption())); }

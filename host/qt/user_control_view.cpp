@@ -75,7 +75,7 @@ protected:
             if (key != vbKeyReturn && key != vbKeySpace) e->ignore();
             return;
         }
-        Guarded([&] { host_.RaiseKeyDown(key, KeyShiftOf(*e)); });
+        Guarded([&] { host_.RaiseKeyDown(key, ShiftOf(e->modifiers())); });
         EventDelivered(*this);
         if (key != vbKeyReturn && key != vbKeySpace) e->ignore();
     }
@@ -86,7 +86,7 @@ protected:
             if (key == vbKeySpace && pressOnRelease_) releaseStandIn();
             return;
         }
-        Guarded([&] { host_.RaiseKeyUp(key, KeyShiftOf(*e)); });
+        Guarded([&] { host_.RaiseKeyUp(key, ShiftOf(e->modifiers())); });
         EventDelivered(*this);
     }
 
