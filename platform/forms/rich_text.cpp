@@ -261,9 +261,9 @@ private:
         if (word == "par") {
             endParagraph(true);
         } else if (word == "pard") {
-            const std::vector<Run> runs = std::move(p.runs);
+            std::vector<Run> runs = std::move(p.runs);
             p = Paragraph{};
-            p.runs = runs;
+            p.runs = std::move(runs);
         } else if (word == "ql" || word == "qc" || word == "qr" || word == "qj") {
             p.align = word == "qc"   ? Align::Centre
                       : word == "qr" ? Align::Right
