@@ -94,13 +94,6 @@ void BuildMenus(Form& form, FormWindows& w) {
     win::SetMenu(form.hWnd(), bar);
 }
 
-win::HWND InnerHandle(const Toolbar& bar) {
-    static std::map<const Toolbar*, win::HWND> handles;
-    win::HWND& h = handles[&bar];
-    if (h == 0) h = NewWindowHandle();
-    return h;
-}
-
 win::HMENU HoldingMenu(const Form& form, const FormWindows& w, const Menu& item) {
     if (!item.ParentMenu()) return win::GetMenu(form.hWnd());
     const auto found = w.popups.find(item.ParentMenu());
@@ -118,7 +111,7 @@ void CreateFormWindows(Form& form) {
         if (!bar) continue;
         const auto rect = [bar] { return ToolbarRect(*bar); };
         win::CreateWindowHandle(bar->hWnd(), form.hWnd(), kToolbarClass, rect);
-        w.inner[bar] = InnerHandle(*bar);
+        w.inner[bar] = NewWindowHandle();
         win::CreateWindowHandle(w.inner[bar], bar->hWnd(), kToolbarInnerClass, rect);
     }
     BuildMenus(form, w);

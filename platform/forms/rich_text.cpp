@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/types/code_page.h"
+
 namespace vb::rtf {
 
 namespace {
@@ -60,12 +62,6 @@ constexpr std::string_view kSkippedGroups[] = {"stylesheet",
 // Groups deeper than this are dropped with all they hold: no document of ours nests so.
 constexpr size_t kMaxDepth = 200;
 
-// The characters 0x80-0x9F of the Windows Western code page; the rest are Latin-1.
-constexpr char32_t kCp1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
 void AppendUtf8(std::string& out, char32_t c) {
     if (c >= 0xD800 && (c < 0xE000 || c > 0x10FFFF)) c = 0xFFFD;
     if (c < 0x80) {
@@ -85,8 +81,10 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+// A byte that stands for no character reads as the replacement character.
 char32_t FromCp1252(unsigned char byte) {
-    return byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : char32_t{byte};
+    const char32_t c = Cp1252Character(byte);
+    return c == 0 && byte != 0 ? U'\uFFFD' : c;
 }
 
 int HexValue(char c) {
@@ -263,9 +261,9 @@ private:
         if (word == "par") {
             endParagraph(true);
         } else if (word == "pard") {
-            const std::vector<Run> runs = std::move(p.runs);
+            std::vector<Run> runs = std::move(p.runs);
             p = Paragraph{};
-            p.runs = runs;
+            p.runs = std::move(runs);
         } else if (word == "ql" || word == "qc" || word == "qr" || word == "qj") {
             p.align = word == "qc"   ? Align::Centre
                       : word == "qr" ? Align::Right

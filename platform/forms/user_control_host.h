@@ -50,11 +50,8 @@ public:
 
     /// Whether Create failed and the control stands in as a standard button.
     bool Fallback() const { return fallback_; }
-    /// The caption of the standing-in button.
-    const std::string& FallbackCaption() const { return fallbackCaption_; }
-    /// Why Create failed, naming the library; "" when it did not.
-    const std::string& LoadError() const { return loadError_; }
-    /// Tells the player of LoadError in a message box, once per run for each library.
+    /// Tells the player why Create failed, naming the library, in a message box, once per
+    /// run for each library.
     void ReportLoadError() const;
 
     /// The extender's Default (Enter presses the control) and Cancel (Escape presses it).

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/types/code_page.h"
+
 namespace gdi::detail {
 
 namespace {
@@ -35,17 +37,6 @@ constexpr std::array<Substitute, 9> kSubstitutes = {{
     {"courier new", "Mono"},
     {"liberation mono", "Mono"},
 }};
-
-// The characters of Windows-1252 at 0x80 to 0x9F; 0 marks a byte without one.
-constexpr std::array<char32_t, 32> kCp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char32_t codePoint(unsigned char c) {
-    if (c >= 0x80 && c < 0xA0) return kCp1252High[c - 0x80u];
-    return c;
-}
 
 std::string lowered(const char* text) {
     std::string out;
@@ -175,13 +166,13 @@ win::TEXTMETRICA ScaledFont::metrics() const {
 
 int32_t ScaledFont::advance(unsigned char c) const {
     prepare();
-    if (FT_Load_Char(face_, codePoint(c), kLoadFlags) != 0) return 0;
+    if (FT_Load_Char(face_, vb::Cp1252Character(c), kLoadFlags) != 0) return 0;
     return static_cast<int32_t>((face_->glyph->advance.x + 32) >> 6);
 }
 
 void ScaledFont::drawGlyph(unsigned char c, Mask& mask, int32_t penX, int32_t baseline) const {
     prepare();
-    if (FT_Load_Char(face_, codePoint(c), kLoadFlags | FT_LOAD_RENDER) != 0) return;
+    if (FT_Load_Char(face_, vb::Cp1252Character(c), kLoadFlags | FT_LOAD_RENDER) != 0) return;
     const FT_GlyphSlot slot = face_->glyph;
     const FT_Bitmap& glyph = slot->bitmap;
     if (glyph.pixel_mode != FT_PIXEL_MODE_GRAY) return;

@@ -71,6 +71,9 @@ const Case kCases[] = {
      "[li=360 bullet] item|"},
     {"escapes and special characters", R"({\rtf1 a\{b\}c\\d \'e9\'93q\'94\~x\emdash y\par})",
      "a{b}c\\d \xC3\xA9\xE2\x80\x9Cq\xE2\x80\x9D\xC2\xA0x\xE2\x80\x94y|"},
+    {"a byte that stands for no character", R"({\rtf1 a\'81z\par})",
+     "a\xEF\xBF\xBD"
+     "z|"},
     {"unicode with its fallback skipped", R"({\rtf1\uc1 \u8364?5 \u-3913?\par})",
      "\xE2\x82\xAC"
      "5 \xEF\x82\xB7|"},
