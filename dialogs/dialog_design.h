@@ -13,6 +13,8 @@
 namespace dialogs {
 
 inline constexpr const char* kHoverProgID = "Lumbrix1.HoverCommand";
+// The product's title and the background of the quick-start rules: RGB(0, 51, 102).
+inline constexpr vb::OleColor kDeepBlue = 0x663300;
 // A HoverCommand's HAlign that centres its caption.
 inline constexpr int32_t kHAlignCenter = 1;
 // The font of the buttons of the welcome, about and quick-start windows, and of labels.
