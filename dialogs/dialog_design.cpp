@@ -8,23 +8,21 @@ namespace dialogs {
 namespace {
 
 constexpr int32_t kThinBorder = 2;
-constexpr vb::OleColor kTitleBlue = 0x663300;  // RGB(0, 51, 102), the rules' background
-constexpr vb::OleColor kLinkBlue = 0xCC3300;   // RGB(0, 51, 204)
+constexpr vb::OleColor kLinkBlue = 0xCC3300;  // RGB(0, 51, 204)
 constexpr vb::OleColor kText = vb::vbButtonText;
 const vb::Font kTitleFont{.Name = "Arial", .Size = 20, .Bold = true};
 const vb::Font kPlainFont{.Name = "Tahoma", .Size = 8.25f};
-const vb::Font kBoldFont{.Name = "Tahoma", .Size = 8.25f, .Bold = true};
 const vb::Font kLinkFont{.Name = "Tahoma", .Size = 8.25f, .Underline = true};
 const vb::Font kNoticeFont{.Name = "Tahoma", .Size = 7};
 
 }  // namespace
 
 void DesignHoverButton(vb::UserControlHost& button, const char* caption, int32_t left, int32_t top,
-                       int32_t width, int32_t height) {
+                       int32_t width, int32_t height, const vb::Font& font) {
     const com::PropertyBag design{{"Caption", com::Variant(caption)},
                                   {"Style", com::Variant(kThinBorder)},
                                   {"HAlign", com::Variant(kHAlignCenter)},
-                                  {"Font", com::Variant(kBoldFont)}};
+                                  {"Font", com::Variant(font)}};
     button.Move(left, top, width, height);
     button.Create(&design);
     button.setVisible(true);
@@ -48,7 +46,7 @@ void DesignProductLabels(const ProductLabels& l, int32_t left, int32_t top, int3
     l.titleFrame.setCaption("");
     l.titleFrame.Move(left, top, width, 1455);
     l.titleFrame.setVisible(true);
-    DesignLabel(l.title, "T o l v a r i n", kTitleFont, kTitleBlue, &l.titleFrame, 120, 180, inner,
+    DesignLabel(l.title, "T o l v a r i n", kTitleFont, kDeepBlue, &l.titleFrame, 120, 180, inner,
                 540);
     l.title.setAlignment(vb::vbCenter);
     DesignLabel(l.version, "Version 2.3", kBoldFont, kText, &l.titleFrame, 120, 750, inner, 225);

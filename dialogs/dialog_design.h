@@ -13,15 +13,19 @@
 namespace dialogs {
 
 inline constexpr const char* kHoverProgID = "Lumbrix1.HoverCommand";
+// The product's title and the background of the quick-start rules: RGB(0, 51, 102).
+inline constexpr vb::OleColor kDeepBlue = 0x663300;
 // A HoverCommand's HAlign that centres its caption.
 inline constexpr int32_t kHAlignCenter = 1;
+// The font of the buttons of the welcome, about and quick-start windows, and of labels.
+inline const vb::Font kBoldFont{.Name = "Tahoma", .Size = 8.25f, .Bold = true};
 // The font of the buttons of the options and top-scores windows.
 inline const vb::Font kButtonFont{.Name = "Verdana", .Size = 8, .Bold = true};
 
 // A HoverCommand with @p caption, its stored properties as the dialogs' design holds them
-// (centred caption, a thin border under the pointer, bold Tahoma); placed in twips.
+// (centred caption, a thin border under the pointer, @p font); placed in twips.
 void DesignHoverButton(vb::UserControlHost& button, const char* caption, int32_t left, int32_t top,
-                       int32_t width, int32_t height);
+                       int32_t width, int32_t height, const vb::Font& font = kBoldFont);
 
 // A transparent label with @p caption in @p font and @p colour, inside @p frame (its twips
 // are the frame's) or on the form when @p frame is null.

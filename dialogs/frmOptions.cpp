@@ -1,7 +1,6 @@
 #include "dialogs/frmOptions.h"
 
 #include "dialogs/dialog_owner.h"
-#include "platform/runtime/conversions.h"
 #include "shell/Module1.h"
 #include "shell/base_cursor.h"
 
@@ -14,18 +13,10 @@ constexpr int16_t Checked(bool on) { return on ? vb::vbChecked : vb::vbUnchecked
 
 void frmOptions::Form_Load() {
     SavedVolume = Module1::MusicVolume;
-    PlaceOverOwner();
+    // Over the welcome dialog it sits higher.
+    PlaceOverOwner(*this, true);
     Module1::UseBaseCursor(hWnd());
     ShowSettings();
-}
-
-// Centred across its owner; over the welcome dialog it sits higher, a third of the way
-// down rather than half.
-void frmOptions::PlaceOverOwner() {
-    const DialogOwner owner = FindDialogOwner();
-    const double down = owner.welcome ? 1.5 : 2;
-    setLeft(vb::CLng(owner.left + owner.width / 2.0 - Width() / 2.0));
-    setTop(vb::CLng(owner.top + owner.height / down - Height() / down));
 }
 
 // Setting the players' group runs its Click, which enables the second name and the status

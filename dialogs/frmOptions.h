@@ -58,7 +58,6 @@ private:
     void DesignChoices();
     void DesignVolume();
     void DesignButtons();
-    void PlaceOverOwner();
     void ShowSettings();
     void HoverCommand1_Click();
     void HoverCommand2_Click();

@@ -9,7 +9,6 @@ namespace {
 using F = frmOptions;
 
 using dialogs::kButtonFont;
-using dialogs::kHAlignCenter;
 
 // The inner area is 5685 x 7755 twips; the tab fills it but for a 60-twip edge.
 constexpr int32_t kInnerWidth = 5685, kInnerHeight = 7755;
@@ -123,16 +122,10 @@ void frmOptions::DesignVolume() {
 
 // OK and Cancel come from the control library, set up from their stored properties.
 void frmOptions::DesignButtons() {
-    const com::PropertyBag ok{
-        {"Caption", "  &OK"}, {"HAlign", kHAlignCenter}, {"Font", kButtonFont}};
-    const com::PropertyBag cancel{
-        {"Caption", "&Cancel"}, {"HAlign", kHAlignCenter}, {"Font", kButtonFont}};
     HoverCommand1.setContainer(&SSTab1);
-    HoverCommand1.Move(600, 6780, 1935, 525);
+    dialogs::DesignHoverButton(HoverCommand1, "  &OK", 600, 6780, 1935, 525, kButtonFont);
     HoverCommand2.setContainer(&SSTab1);
-    HoverCommand2.Move(3030, 6780, 1935, 525);
-    HoverCommand1.Create(&ok);
-    HoverCommand2.Create(&cancel);
+    dialogs::DesignHoverButton(HoverCommand2, "&Cancel", 3030, 6780, 1935, 525, kButtonFont);
     // Enter is OK and Escape is Cancel, wherever the focus is.
     HoverCommand1.setDefault(true);
     HoverCommand2.setCancel(true);

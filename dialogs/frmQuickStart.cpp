@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr vb::OleColor kRulesBack = 0x663300;  // RGB(0, 51, 102)
-
 bool HasText(const vb::rtf::Document& document) {
     return document.PlainText().find_first_not_of(" \t\n") != std::string::npos;
 }
@@ -39,7 +37,7 @@ void frmQuickStart::InitializeComponent() {
 
 void frmQuickStart::Form_Load() {
     Module1::UseBaseCursor(hWnd());
-    RichTextBox1.setBackColor(kRulesBack);
+    RichTextBox1.setBackColor(dialogs::kDeepBlue);
     if (Module1::OpenedFromMain)
         dialogs::CentreOver(*this, vb::Default<frmTolvarin>());
     else

@@ -65,8 +65,9 @@ void ReportFileError(const vb::RuntimeError& error, const std::string& path,
 
 }  // namespace
 
+// Centred over its owner at the window's design height.
 void frmScores2::Form_Load() {
-    PlaceOverOwner();
+    PlaceOverOwner(*this, false);
     Module1::UseBaseCursor(hWnd());
     LVScores.setBackColor(kTableBack);
     TableNumber = topscores::TableNumber(Module1::NumColumns, Module1::DiceSetting);
@@ -79,13 +80,6 @@ void frmScores2::Form_Load() {
     SuppressTabReload = false;
     LayOut(Module1::ShowScoreResult);
     if (Module1::ShowScoreResult) ShowResultLine();
-}
-
-// Centred over its owner at the window's design height.
-void frmScores2::PlaceOverOwner() {
-    const DialogOwner owner = FindDialogOwner();
-    setLeft(vb::CLng(owner.left + owner.width / 2.0 - Width() / 2.0));
-    setTop(vb::CLng(owner.top + owner.height / 2.0 - Height() / 2.0));
 }
 
 void frmScores2::LayOut(bool resultLine) {

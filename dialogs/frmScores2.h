@@ -49,7 +49,6 @@ protected:
 
 private:
     void DesignButtons();
-    void PlaceOverOwner();
     void LayOut(bool resultLine);
     void ShowTable(int32_t tableNumber);
     void ShowResultLine();

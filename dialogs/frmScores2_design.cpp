@@ -10,7 +10,6 @@ namespace {
 const vb::Font kVerdana{.Name = "Verdana", .Size = 8};
 const vb::Font kArial{.Name = "Arial", .Size = 9, .Bold = true};
 using dialogs::kButtonFont;
-using dialogs::kHAlignCenter;
 
 // The tabs, in the order of the tables they show.
 constexpr const char* kTabCaptions[] = {"&Yamb - 6 Dice", "&Yamb - 5 Dice", "&Yahtzee - 6 Dice",
@@ -56,14 +55,10 @@ void frmScores2::InitializeComponent() {
 
 // The buttons come from the control library, set up from their stored properties.
 void frmScores2::DesignButtons() {
-    const com::PropertyBag clearTable{
-        {"Caption", "&Clear Table"}, {"HAlign", kHAlignCenter}, {"Font", kButtonFont}};
-    const com::PropertyBag returnButton{
-        {"Caption", "&Return"}, {"HAlign", kHAlignCenter}, {"Font", kButtonFont}};
-    cmdClearTable.Move(kMargin + 120, 6390, kButtonWidth, kButtonHeight);
-    cmdReturn.Move(kInnerWidth - kMargin - 120 - kButtonWidth, 6390, kButtonWidth, kButtonHeight);
-    cmdClearTable.Create(&clearTable);
-    cmdReturn.Create(&returnButton);
+    dialogs::DesignHoverButton(cmdClearTable, "&Clear Table", kMargin + 120, 6390, kButtonWidth,
+                               kButtonHeight, kButtonFont);
+    dialogs::DesignHoverButton(cmdReturn, "&Return", kInnerWidth - kMargin - 120 - kButtonWidth,
+                               6390, kButtonWidth, kButtonHeight, kButtonFont);
     cmdClearTable.Click = [this] { cmdClearTable_Click(); };
     cmdReturn.setCancel(true);  // Escape returns
     cmdReturn.Click = [this] { cmdReturn_Click(); };

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/dialog_design.h"
 #include "game/frmTolvarin.h"
 #include "platform/runtime/conversions.h"
 #include "shell/Module1.h"
@@ -59,9 +60,7 @@ void frmTheWinerIs::InitializeComponent() {
 // keeps the name as it is stored, trailing blanks and all.
 void frmTheWinerIs::Form_Load() {
     Module1::UseBaseCursor(hWnd());
-    const frmTolvarin& main = vb::Default<frmTolvarin>();
-    setLeft(main.Left() + main.Width() / 2 - Width() / 2);
-    setTop(main.Top() + main.Height() / 2 - Height() / 2);
+    dialogs::CentreOver(*this, vb::Default<frmTolvarin>());
     lblPlayer1.setCaption(WithoutTrailingBlanks(Module1::Player1Name) + "'s Total Score:");
     lblPlayer2.setCaption(WithoutTrailingBlanks(Module1::Player2Name) + "'s Total Score:");
     lblScore1.setCaption(vb::CStr(Module1::Player1Total));

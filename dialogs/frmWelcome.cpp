@@ -7,7 +7,6 @@
 #include "dialogs/frmQuickStart.h"
 #include "dialogs/frmScores2.h"
 #include "platform/forms/msgbox.h"
-#include "platform/forms/win_help.h"
 #include "platform/types/twips.h"
 #include "shell/Module1.h"
 #include "shell/base_cursor.h"
@@ -75,9 +74,7 @@ void frmWelcome::Form_Load() {
 }
 
 // However the dialog closes, the help it may have opened closes with it.
-void frmWelcome::Form_Unload(int16_t&) {
-    win::WinHelpA(hWnd(), (Module1::AppFolder + "TLHelp23.hlp").c_str(), win::HELP_QUIT, 0);
-}
+void frmWelcome::Form_Unload(int16_t&) { Module1::CloseHelp(hWnd()); }
 
 void frmWelcome::cmdPlay_Click() {
     Module1::PlayChosen = true;

@@ -6,12 +6,12 @@
 
 #include "game/frmTolvarin.h"
 #include "platform/forms/msgbox.h"
-#include "platform/forms/win_help.h"
 #include "platform/media/mci.h"
 #include "platform/runtime/datetime.h"
 #include "shell/BGmusic.h"
 #include "shell/Module1.h"
 #include "shell/base_cursor.h"
+#include "shell/links.h"
 #include "shell/settings.h"
 
 // Once the question is past, closing cannot be stopped any more.
@@ -22,7 +22,7 @@ void frmTolvarin::Form_QueryUnload(int16_t& Cancel, int16_t) {
         return;
     }
     Module1::SaveSettings();
-    win::WinHelpA(hWnd(), (Module1::AppFolder + "TLHelp23.hlp").c_str(), win::HELP_QUIT, 0);
+    Module1::CloseHelp(hWnd());
     // The class cursor in force before the first window loaded comes back, and the one
     // from "base.cur" is freed: it is no longer in use then.
     Module1::RestoreClassCursor(hWnd());

@@ -110,8 +110,7 @@ void frmTolvarin::mnuQuickStar_Click() {
 }
 
 void frmTolvarin::mnuContents_Click() {
-    const std::string file = Module1::AppFolder + "TLHelp23.hlp";
-    if (win::WinHelpA(hWnd(), file.c_str(), win::HELP_CONTENTS, 0) == 0)
+    if (win::WinHelpA(hWnd(), Module1::HelpFile().c_str(), win::HELP_CONTENTS, 0) == 0)
         vb::MsgBox(
             "The help file \"TLHelp23.hlp\" is missing from the program's folder or "
             "cannot be read.",

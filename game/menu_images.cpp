@@ -46,7 +46,7 @@ constexpr MenuImageRow kMenuImages[] = {
 void frmTolvarin::InitMenuImages() {
     try {
         modODMenus::UsePictureScheme = true;
-        if (modODMenus::UsePictureScheme) modODMenus::MenuPicture = Image1.Picture();
+        modODMenus::MenuPicture = Image1.Picture();
         win::DrawMenuBar(hWnd());
         Toolbar2.Refresh();
         modODMenus::AttachODMenu(*this, true);

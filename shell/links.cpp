@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/forms/shell_execute.h"
+#include "shell/Module1.h"
 #include "shell/product.h"
 
 namespace Module1 {
@@ -19,5 +20,9 @@ void Open(const std::string& target) {
 void OpenWebSite() { Open(product::kWebSite); }
 
 void SendMail() { Open(std::string("mailto:") + product::kContactMail); }
+
+std::string HelpFile() { return AppFolder + "TLHelp23.hlp"; }
+
+void CloseHelp(win::HWND hWnd) { win::WinHelpA(hWnd, HelpFile().c_str(), win::HELP_QUIT, 0); }
 
 }  // namespace Module1

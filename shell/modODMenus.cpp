@@ -81,8 +81,11 @@ std::string Lower(std::string_view s) {
 
 }  // namespace
 
+// Compared letter by letter, without a lowered copy: menus look pictures up as they are
+// measured and drawn.
 bool NoCase::operator()(const std::string& a, const std::string& b) const {
-    return Lower(a) < Lower(b);
+    const auto lower = [](unsigned char c) { return std::tolower(c); };
+    return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
 }
 
 std::string CaptionKey(uint32_t itemID, win::HWND hwnd) {

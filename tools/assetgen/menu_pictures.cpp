@@ -4,6 +4,7 @@
 // that is their transparent colour, and the windows' icon.
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "tools/assetgen/icons.h"
@@ -58,8 +59,8 @@ gdi::Bitmap DrawMenuBackground() {
         const Paint linen = [](double x, double y) {
             const double mottle =
                 0.6 * TileNoise(x / 8, y / 8, kTile / 8) + 0.4 * TileNoise(x / 4, y / 4, kTile / 4);
-            const double threads = 0.5 * std::sin(x * 3.14159265358979323846 * 2 / 4) *
-                                   std::sin(y * 3.14159265358979323846 * 2 / 4);
+            const double threads = 0.5 * std::sin(x * std::numbers::pi * 2 / 4) *
+                                   std::sin(y * std::numbers::pi * 2 / 4);
             return Mix({252, 248, 238}, {226, 216, 194}, 0.45 + 0.35 * mottle + 0.12 * threads);
         };
         c.fill(Rect(0, 0, kTile, kTile), linen);

@@ -9,6 +9,7 @@
 #include "game/frmTolvarin.h"
 #include "shell/Module1.h"
 #include "tools/script/game_driver.h"
+#include "tools/script/references.h"
 
 namespace script {
 
@@ -167,20 +168,8 @@ bool ParseBool(const std::string& value) {
     throw ScriptError("\"" + value + "\" is not True or False");
 }
 
-int32_t ParseNumber(const std::string& value) {
-    size_t used = 0;
-    int32_t n = 0;
-    try {
-        n = std::stoi(value, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used == 0 || used != value.size()) throw ScriptError("\"" + value + "\" is not a number");
-    return n;
-}
-
 void Assign(bool& ref, const std::string& v) { ref = ParseBool(v); }
-void Assign(int32_t& ref, const std::string& v) { ref = ParseNumber(v); }
+void Assign(int32_t& ref, const std::string& v) { ref = Number(v); }
 void Assign(std::string& ref, const std::string& v) { ref = v; }
 
 std::string Raw(bool v) { return Text(v); }

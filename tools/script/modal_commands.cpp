@@ -27,6 +27,14 @@ Kind& ControlOf(vb::Form& form, const std::string& word, const char* kind) {
     return *control;
 }
 
+// A control that takes no input now: the line says so and the command does nothing.
+bool Refused(std::ostream& out, const vb::Control& control, const char* command,
+             const std::string& name) {
+    if (control.ReceivesInput()) return false;
+    out << "refused: " << command << " " << name << "\n";
+    return true;
+}
+
 // The rest of the line after the first word, without the double quotes around it.
 std::string TextAfterName(const Args& args) {
     std::string text = args.rest.substr(args.words[0].size());
@@ -92,10 +100,7 @@ void ScriptRunner::RunInModal(vb::Form& form, const std::string& name, const Arg
 void ScriptRunner::ModalClick(vb::Form& form, const Args& args) {
     Expect(args, 1, 1, "click NAME[(INDEX)]");
     vb::Control& control = FindControl(form, ParseRef(args.words[0], nullptr));
-    if (!control.ReceivesInput()) {
-        out_ << "refused: click " << args.words[0] << "\n";
-        return;
-    }
+    if (Refused(out_, control, "click", args.words[0])) return;
     out_ << form.Name() << ": click " << args.words[0] << "\n";
     driver_.Host().click(control);
 }
@@ -103,10 +108,7 @@ void ScriptRunner::ModalClick(vb::Form& form, const Args& args) {
 void ScriptRunner::ModalTab(vb::Form& form, const Args& args) {
     Expect(args, 2, 2, "tab NAME N");
     auto& tabs = ControlOf<vb::TabControl>(form, args.words[0], "tab control");
-    if (!tabs.ReceivesInput()) {
-        out_ << "refused: tab " << args.words[0] << "\n";
-        return;
-    }
+    if (Refused(out_, tabs, "tab", args.words[0])) return;
     out_ << form.Name() << ": tab " << args.words[0] << " " << args.words[1] << "\n";
     driver_.Host().clickTab(tabs, Integer(args.words[1]));
 }
@@ -115,10 +117,7 @@ void ScriptRunner::ModalTab(vb::Form& form, const Args& args) {
 void ScriptRunner::ModalTabKey(vb::Form& form, const Args& args) {
     Expect(args, 2, 2, "tabkey NAME N");
     auto& tabs = ControlOf<vb::TabControl>(form, args.words[0], "tab control");
-    if (!tabs.ReceivesInput()) {
-        out_ << "refused: tabkey " << args.words[0] << "\n";
-        return;
-    }
+    if (Refused(out_, tabs, "tabkey", args.words[0])) return;
     out_ << form.Name() << ": tabkey " << args.words[0] << " " << args.words[1] << "\n";
     tabs.setTab(Integer(args.words[1]));
 }
@@ -128,10 +127,7 @@ void ScriptRunner::ModalType(vb::Form& form, const Args& args) {
     if (args.words.empty()) throw ScriptError("usage: type NAME TEXT");
     auto& box = ControlOf<vb::TextBox>(form, args.words[0], "text box");
     const std::string text = args.words.size() > 1 ? TextAfterName(args) : "";
-    if (!box.ReceivesInput()) {
-        out_ << "refused: type " << args.words[0] << "\n";
-        return;
-    }
+    if (Refused(out_, box, "type", args.words[0])) return;
     out_ << form.Name() << ": type " << args.words[0] << " \"" << text << "\"\n";
     box.setText("");
     driver_.Host().typeText(box, text);

@@ -146,11 +146,11 @@ void ScriptRunner::Execute(const std::string& name, const Args& args) {
 }
 
 bool ScriptRunner::ParseLine(const std::string& text, std::string& name, Args& args) {
-    std::istringstream words(WithoutComment(text));
+    const std::string line = Trimmed(WithoutComment(text));
+    std::istringstream words(line);
     if (!(words >> name)) return false;
     args = Args{};
     for (std::string w; words >> w;) args.words.push_back(w);
-    const std::string line = Trimmed(WithoutComment(text));
     args.rest = Trimmed(line.substr(line.find(name) + name.size()));
     return true;
 }
