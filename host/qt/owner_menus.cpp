@@ -7,6 +7,7 @@
 #include <QStyleOptionMenuItem>
 #include <vector>
 
+#include "host/qt/application_style.h"
 #include "host/qt/owner_draw.h"
 
 namespace qthost {
@@ -110,7 +111,9 @@ QAction* ActionOf(const QWidget& widget, const QStyleOptionMenuItem& item) {
 
 class MenuStyle : public QProxyStyle {
 public:
-    explicit MenuStyle(const MenuPlaces& places) : places_(places) {}
+    // Over the program's own style, whose pictures are read when first used; a proxy
+    // without a base would make a plain style of its own.
+    MenuStyle(QStyle* base, const MenuPlaces& places) : QProxyStyle(base), places_(places) {}
 
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
@@ -157,7 +160,7 @@ QMenu* MakeOwnerMenu(QWidget* parent, const MenuPlaces& places) {
 }
 
 QStyle* MakeMenuStyle(QObject* parent, const MenuPlaces& places) {
-    auto* style = new MenuStyle(places);
+    auto* style = new MenuStyle(MakeApplicationStyle(), places);
     style->setParent(parent);
     return style;
 }
