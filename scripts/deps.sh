@@ -14,7 +14,7 @@ tolvarin_need_packages() {
 }
 
 TOLVARIN_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libsdl2-mixer-dev libsdl2-dev
-                         libmp3lame-dev qt6-base-dev fonts-liberation2 libfreetype-dev
+                         libmp3lame-dev qt6-base-dev fonts-liberation2 libfreetype-dev libfontconfig-dev
                          clang-format)
 # Only for looking at the program in a real (virtual) X window; the tests need none of it.
 TOLVARIN_WINDOW_CHECK_PACKAGES=(xvfb xauth)

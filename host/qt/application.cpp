@@ -1,9 +1,13 @@
 #include "host/qt/application.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include "host/qt/failure.h"
 #include "host/qt/qt_host.h"
 
 namespace qthost {
+
+FontConfigurationReading::FontConfigurationReading() : reading_([] { FcInit(); }) {}
 
 void Fail(int number, const std::string& description) {
     if (QtHost* host = QtHost::current())

@@ -5,10 +5,23 @@
 // through Qt, which cannot carry it.
 
 #include <QApplication>
+#include <thread>
 
 namespace qthost {
 
-class Application : public QApplication {
+// Fontconfig reads its configuration and font caches once a process, when Qt first asks for
+// a font, and the first window would wait for it. Read on a thread of their own while Qt
+// connects to the display, they are ready by the time the first window is made.
+class FontConfigurationReading {
+protected:
+    FontConfigurationReading();
+
+private:
+    std::jthread reading_;
+};
+
+// The reading starts before Qt's own start: a base is made before the bases after it.
+class Application : private FontConfigurationReading, public QApplication {
 public:
     Application(int& argc, char** argv) : QApplication(argc, argv) {}
     bool notify(QObject* receiver, QEvent* event) override;

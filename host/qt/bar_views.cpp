@@ -82,18 +82,30 @@ protected:
     // Only the panels whose text or place changed are painted again: the clock's panel
     // changes every second, and the rest of the bar need not be painted for it.
     void repaintChanged() override {
-        std::vector<std::pair<QRect, std::string>> now;
-        const std::vector<QRect> rects = panelRects();
-        for (int16_t i = 1, n = 0; i <= bar_.PanelCount(); ++i)
-            if (bar_.Panels(i).Visible())
-                now.emplace_back(rects[static_cast<size_t>(n++)], bar_.Panels(i).Text());
+        std::vector<std::pair<QRect, std::string>> now = panelsNow();
         if (now.size() != shown_.size()) update();
         for (size_t k = 0; k < now.size() && now.size() == shown_.size(); ++k)
             if (now[k] != shown_[k]) update(now[k].first.united(shown_[k].first));
         shown_ = std::move(now);
     }
 
+    // A new size paints the whole bar, so the next change compares with the panels at it.
+    void resizeEvent(QResizeEvent* e) override {
+        View::resizeEvent(e);
+        shown_ = panelsNow();
+    }
+
 private:
+    // Each visible panel's place and text.
+    std::vector<std::pair<QRect, std::string>> panelsNow() const {
+        std::vector<std::pair<QRect, std::string>> now;
+        const std::vector<QRect> rects = panelRects();
+        for (int16_t i = 1, n = 0; i <= bar_.PanelCount(); ++i)
+            if (bar_.Panels(i).Visible())
+                now.emplace_back(rects[static_cast<size_t>(n++)], bar_.Panels(i).Text());
+        return now;
+    }
+
     // The visible panels from the left, a gap between each two; spring panels share the
     // room the others leave. A panel that would run past the bar's end is cut short, its
     // edge drawn at the end.

@@ -149,10 +149,15 @@ std::shared_ptr<gdi::Bitmap> QtHost::windowPixels(intptr_t hwnd) {
     return pixels;
 }
 
-void QtHost::formChanged(vb::Form& form, vb::Prop what) { window(form).formChanged(what); }
+// A form gets its window when it first shows, made from the model as it stands then: a
+// form that is only loaded costs no window, and its design and Form_Load build no views
+// one property at a time.
+void QtHost::formChanged(vb::Form& form, vb::Prop what) {
+    if (FormWindow* w = windowOf(form)) w->formChanged(what);
+}
 
 void QtHost::controlChanged(vb::Control& control, vb::Prop what) {
-    window(control.Parent()).controlChanged(control, what);
+    if (FormWindow* w = windowOf(control.Parent())) w->controlChanged(control, what);
 }
 
 void QtHost::controlDestroyed(vb::Control& control) {

@@ -26,6 +26,12 @@ QPointF WindowlessView::fromGlobal(const QPointF& global) {
 
 // Both the place it left and the place it takes are painted again.
 void WindowlessView::present() {
+    // Hidden before and after, it only keeps its place: the game keeps its clock in a hidden
+    // label that changes every second.
+    if (!shown_ && !control().Visible()) {
+        at_ = placement();
+        return;
+    }
     refresh();
     QRegion dirty = shown_ ? QRegion(at_) : QRegion();
     at_ = placement();

@@ -38,10 +38,16 @@ protected:
     qthost::QtHost host;
 };
 
+// A loaded form has no window until it first shows; its timers tick all the same.
 TEST_F(HostServices, ATimerTicksWhileItsWindowIsLoaded) {
     Stopwatch watch;
     watch.Load();
+    watch.setCaption("Stopwatch");
     EXPECT_TRUE(RunEventsUntil([&] { return watch.ticks >= 3; }));
+    EXPECT_EQ(host.windowOf(watch), nullptr);
+    watch.Show();
+    ASSERT_NE(host.windowOf(watch), nullptr);
+    EXPECT_EQ(host.windowOf(watch)->windowTitle(), "Stopwatch");
     watch.Unload();
 }
 

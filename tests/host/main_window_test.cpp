@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <QMenu>
 #include <QPixmap>
 #include <algorithm>
@@ -197,6 +198,24 @@ TEST_F(HostTest, ClicksReachTheGameAsItsEvents) {
     EXPECT_FALSE(form.cmdRand(12).Visible());
     EXPECT_FALSE(widgetOf(form.cmdRand(12)).isVisible());
     EXPECT_NE(form.lblRand(12).Caption(), "");
+}
+
+// The clock's tick repaints its own panel and nothing else of the bar.
+TEST_F(HostTest, ANewPanelTextRepaintsOnlyItsPanel) {
+    struct PaintedArea : QObject {
+        QRegion area;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) area += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } painted;
+    QWidget& bar = widgetOf(form.StatusBar1);
+    QApplication::processEvents();
+    bar.installEventFilter(&painted);
+    form.StatusBar1.Panels(5).setText("00:12:34");
+    ASSERT_TRUE(RunEventsUntil([&] { return !painted.area.isEmpty(); }));
+    EXPECT_LT(painted.area.boundingRect().width(), bar.width() / 2);
+    EXPECT_GT(painted.area.boundingRect().left(), bar.width() / 2);
 }
 
 }  // namespace
