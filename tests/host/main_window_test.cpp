@@ -4,8 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
-#include <QPaintEvent>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPixmap>
 #include <algorithm>
 #include <string>
