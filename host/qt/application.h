@@ -15,6 +15,9 @@ namespace qthost {
 class FontConfigurationReading {
 protected:
     FontConfigurationReading();
+    // Waits for the reading: fontconfig must not be read by two threads at once, and Qt
+    // reads it once it runs.
+    void fontConfigurationRead() { reading_.join(); }
 
 private:
     std::jthread reading_;
@@ -23,7 +26,7 @@ private:
 // The reading starts before Qt's own start: a base is made before the bases after it.
 class Application : private FontConfigurationReading, public QApplication {
 public:
-    Application(int& argc, char** argv) : QApplication(argc, argv) {}
+    Application(int& argc, char** argv) : QApplication(argc, argv) { fontConfigurationRead(); }
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
