@@ -15,9 +15,10 @@
 namespace qthost {
 
 // Controls stack in layers within their container: the design's shapes are backgrounds,
-// rules and images lie on them, labels over those, and windowed controls (picture boxes,
-// buttons, bars) over every drawn one. Within a layer a later control lies over an earlier.
-enum class Layer { Shapes, Lines, Images, Labels, Windows };
+// rules and images lie on them, labels over those, then the picture boxes its container
+// draws, and windowed controls (picture boxes holding controls, buttons, bars) over every
+// drawn one. Within a layer a later control lies over an earlier.
+enum class Layer { Shapes, Lines, Images, Labels, Boxes, Windows };
 
 class ControlView {
 public:
@@ -51,6 +52,8 @@ public:
     // Shows the control as the model has it now: place, visibility, enabled state, and
     // what its kind draws.
     virtual void present();
+    // Has the whole control painted again: the game drew on it without telling.
+    virtual void redraw() { widget().update(); }
 
 protected:
     // What the kind shows beyond place and state: texts, colours, pictures.

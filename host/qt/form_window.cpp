@@ -188,21 +188,37 @@ void FormWindow::controlDestroyed(const vb::Control& control) {
     std::erase(pictureBoxes_, &control);
     const auto found = views_.find(&control);
     if (found == views_.end()) return;
-    if (found->second.owned) {
-        static_cast<WindowlessView&>(*found->second.view).withdraw();
-        retired_.push_back(std::move(found->second.owned));
-        QTimer::singleShot(0, this, [this] { retired_.clear(); });
-    } else if (QWidget* w = found->second.widget) {
-        w->hide();
-        w->deleteLater();
-    }
+    retire(found->second);
     views_.erase(found);
 }
 
+// The view may be passing on an event of its control as it goes: a windowless one, which
+// no widget owns, is kept until that event ends; a widget is deleted when Qt is done.
+void FormWindow::retire(Entry& entry) {
+    if (entry.owned) {
+        static_cast<WindowlessView&>(*entry.view).withdraw();
+        retired_.push_back(std::move(entry.owned));
+        QTimer::singleShot(0, this, [this] { retired_.clear(); });
+    } else if (QWidget* w = entry.widget) {
+        w->hide();
+        w->deleteLater();
+    }
+}
+
+// A picture box its container draws has no widget to hold a control: the first control put
+// into it has the box made anew with a widget of its own.
 QWidget& FormWindow::parentFor(vb::Control& control) {
-    if (vb::Control* container = control.Container())
-        if (ControlView* holder = ensureView(*container)) return holder->widget();
-    return *client_;
+    vb::Control* container = control.Container();
+    if (!container) return *client_;
+    ControlView* holder = ensureView(*container);
+    if (holder && holder->windowless() && dynamic_cast<vb::PictureBox*>(container)) {
+        const auto found = views_.find(container);
+        retire(found->second);
+        views_.erase(found);
+        std::erase(pictureBoxes_, container);
+        holder = ensureView(*container);
+    }
+    return holder ? holder->widget() : *client_;
 }
 
 ControlView* FormWindow::ensureView(vb::Control& control) {
@@ -294,7 +310,7 @@ ControlView* FormWindow::viewByHandle(intptr_t hWnd) const {
 void FormWindow::refreshSurfaces() {
     for (const vb::Control* box : pictureBoxes_)
         if (ControlView* view = viewOf(*box))
-            if (gdi::SurfaceOf(static_cast<const vb::PictureBox&>(*box))) view->widget().update();
+            if (gdi::SurfaceOf(static_cast<const vb::PictureBox&>(*box))) view->redraw();
 }
 
 void FormWindow::present(bool modal) {

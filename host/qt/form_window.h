@@ -64,6 +64,7 @@ private:
     };
 
     ControlView* ensureView(vb::Control& control);
+    void retire(Entry& entry);
     QWidget& parentFor(vb::Control& control);
     void syncControls();
     void restackWhenShown();

@@ -1,17 +1,20 @@
 // Picture boxes and images. A picture box shows the surface the game draws on through its
 // device context, or, while it has none, its Picture at the top left on its back colour;
-// the controls it contains lie over it. An image, which has no window (its container draws
-// it), shows its picture, stretched to its size when Stretch is set. Where the screen has
-// two device pixels to a pixel or more, both show the 2x twins of their pictures and
-// surfaces.
+// the controls it contains lie over it. A box that contains no control needs no window of
+// its own: its container draws it, over its labels and under its windowed controls. An
+// image, which has no window either, shows its picture, stretched to its size when Stretch
+// is set. Where the screen has two device pixels to a pixel or more, both show the 2x twins
+// of their pictures and surfaces.
 
 #include <qdrawutil.h>
 
 #include <QPainter>
+#include <algorithm>
 
 #include "host/qt/units.h"
 #include "host/qt/views.h"
 #include "host/qt/windowless.h"
+#include "platform/forms/form.h"
 #include "platform/forms/picturebox_surface.h"
 #include "platform/gdi/bitmap.h"
 
@@ -21,6 +24,16 @@ namespace {
 
 constexpr int kBorder = 2;
 
+// Draws @p box in @p area, its top left corner at the origin, for a screen of @p ratio.
+void PaintBox(QPainter& p, const vb::PictureBox& box, const QRect& area, const QPalette& palette,
+              qreal ratio) {
+    p.fillRect(area, ToQColor(box.BackColor()));
+    const gdi::Bitmap* pixels = gdi::SurfaceOf(box);
+    if (!pixels) pixels = box.Picture().bitmap().get();
+    if (pixels) p.drawImage(QPoint(0, 0), SharpImage(*pixels, ratio));
+    if (box.BorderStyle() == vb::vbFixedSingle) qDrawShadePanel(&p, area, palette, true, kBorder);
+}
+
 class PictureBoxView : public View<QWidget> {
 public:
     PictureBoxView(vb::PictureBox& box, QWidget* parent) : View(box, parent), box_(box) {}
@@ -28,17 +41,33 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.fillRect(rect(), ToQColor(box_.BackColor()));
-        const gdi::Bitmap* pixels = gdi::SurfaceOf(box_);
-        if (!pixels) pixels = box_.Picture().bitmap().get();
-        if (pixels) p.drawImage(QPoint(0, 0), SharpImage(*pixels, devicePixelRatioF()));
-        if (box_.BorderStyle() == vb::vbFixedSingle)
-            qDrawShadePanel(&p, rect(), palette(), true, kBorder);
+        PaintBox(p, box_, rect(), palette(), devicePixelRatioF());
     }
 
 private:
     vb::PictureBox& box_;
 };
+
+class WindowlessBoxView : public WindowlessView {
+public:
+    WindowlessBoxView(vb::PictureBox& box, QWidget& holder)
+        : WindowlessView(box, holder), box_(box) {}
+    Layer layer() const override { return Layer::Boxes; }
+
+protected:
+    void paint(QPainter& p, QSize size) override {
+        PaintBox(p, box_, QRect(QPoint(0, 0), size), holderPalette(), holder().devicePixelRatioF());
+    }
+
+private:
+    vb::PictureBox& box_;
+};
+
+bool HoldsControls(const vb::PictureBox& box) {
+    const auto& controls = box.Parent().Controls();
+    return std::any_of(controls.begin(), controls.end(),
+                       [&](const vb::Control* c) { return c->Container() == &box; });
+}
 
 class ImageView : public WindowlessView {
 public:
@@ -62,8 +91,11 @@ private:
 
 }  // namespace
 
+// Decided when the view is made; a control put into a box drawn by its container later has
+// the box's view made anew (FormWindow::parentFor).
 ControlView* MakePictureBoxView(vb::PictureBox& box, QWidget* parent) {
-    return new PictureBoxView(box, parent);
+    if (HoldsControls(box)) return new PictureBoxView(box, parent);
+    return new WindowlessBoxView(box, *parent);
 }
 
 ControlView* MakeImageView(vb::Image& image, QWidget* parent) {

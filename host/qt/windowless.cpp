@@ -40,6 +40,10 @@ void WindowlessView::present() {
     if (holder_ && !dirty.isEmpty()) holder_->update(dirty);
 }
 
+void WindowlessView::redraw() {
+    if (shown_ && holder_) holder_->update(at_);
+}
+
 void WindowlessView::withdraw() {
     if (!holder_) return;
     if (shown_) holder_->update(at_);

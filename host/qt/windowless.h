@@ -1,10 +1,11 @@
 #pragma once
-// Controls without a window of their own (labels, images, shapes and lines), drawn by the
-// widget of the container they lie in, as the forms runtime draws its lightweight controls:
-// on the container's surface, under every windowed control in it, one over another in
-// their stacking order. Where no windowed control is, the container's mouse input goes to
-// the topmost of them under the pointer that takes the mouse (shapes and lines take none);
-// the one a button was pressed on keeps the moves and the release until it is let go.
+// Controls without a window of their own (labels, images, shapes, lines, and picture boxes
+// that contain no control), drawn by the widget of the container they lie in, as the forms
+// runtime draws its lightweight controls: on the container's surface, under every windowed
+// control in it, one over another in their stacking order. Where no windowed control is,
+// the container's mouse input goes to the topmost of them under the pointer that takes the
+// mouse (shapes and lines take none); the one a button was pressed on keeps the moves and
+// the release until it is let go.
 
 #include <QObject>
 #include <QPainter>
@@ -29,6 +30,7 @@ public:
     QPointF fromGlobal(const QPointF& global) override;
     QPointF local(const QMouseEvent& e) const override { return e.position() - at_.topLeft(); }
     void present() override;
+    void redraw() override;
 
     // Whether the control shows at @p inHolder and would take a press there.
     bool hit(const QPoint& inHolder) const;

@@ -19,7 +19,7 @@ TEST_F(HostTest, AHiddenWindowShowsTheModelAsItStandsWhenShownAgain) {
     form.Show();
     EXPECT_EQ(viewOf(form.lblTip(3)).shownText(), "17");
     EXPECT_TRUE(widgetOf(form.cmdUp(4)).isHidden());
-    EXPECT_EQ(widgetOf(form.picDice(2)).x(), form.picDice(2).Left() / 15);
+    EXPECT_EQ(viewOf(form.picDice(2)).shownAt().x(), form.picDice(2).Left() / 15);
 }
 
 // Keeps the rectangle of every paint event a widget gets.

@@ -69,6 +69,7 @@ TEST_F(HostTest, CellButtonsLieOverTheCellsAndTheCellsOverTheSheet) {
     EXPECT_EQ(viewAt(centreOf(form.cmdUp(4))), &viewOf(form.lblUp(4)));
     EXPECT_EQ(viewAt(centreOf(form.lblOption(8))), &viewOf(form.lblOption(8)));
     EXPECT_EQ(viewAt(centreOf(form.lblTip(8))), &viewOf(form.lblTip(8)));
+    form.picDice(5).setEnabled(true);  // a disabled die leaves the click to the window
     EXPECT_EQ(viewAt(centreOf(form.picDice(5))), &viewOf(form.picDice(5)));
 }
 
@@ -84,13 +85,14 @@ uint32_t PixelShown(const gdi::Bitmap& bitmap, const QPoint& at, qreal ratio) {
     return shown.pixel(at.x() * scale, at.y() * scale);
 }
 
-// @p widget, grabbed, shows @p bitmap at its top left, pixel for pixel (the twin at 2x);
-// on a mismatch the grab is written as a PNG named after @p name.
-void ExpectShows(QWidget& widget, const gdi::Bitmap& bitmap, qreal ratio, const std::string& name) {
+// @p view, grabbed where it shows, shows @p bitmap at its top left, pixel for pixel (the
+// twin at 2x); on a mismatch the grab is written as a PNG named after @p name.
+void ExpectShows(qthost::ControlView& view, const gdi::Bitmap& bitmap, qreal ratio,
+                 const std::string& name) {
     ASSERT_TRUE(ratio < 2 || bitmap.twin()) << "no twin to show";
     const gdi::Bitmap& shown = Shown(bitmap, ratio);
-    const QImage grab = widget.grab().toImage();
-    ASSERT_EQ(grab.size(), widget.size() * ratio);
+    const QImage grab = view.holder().grab(view.shownAt()).toImage();
+    ASSERT_EQ(grab.size(), view.shownAt().size() * ratio);
     int wrong = 0;
     for (int y = 0; y < std::min(grab.height(), shown.height()); ++y)
         for (int x = 0; x < std::min(grab.width(), shown.width()); ++x)
@@ -156,13 +158,13 @@ TEST_F(HostTest, PicturesAndSurfacesShowTheirPixelsAtTheScreensRatio) {
     if (ratio >= 2) {
         EXPECT_FALSE(*die.twin() == gdi::Doubled(die)) << "the die's twin is only a blow-up";
     }
-    ExpectShows(widgetOf(form.picDice(2)), die, ratio, "die");
+    ExpectShows(viewOf(form.picDice(2)), die, ratio, "die");
 
     form.picScore.hDC();  // the counter is drawn on from now
     host.eventDelivered();
     const gdi::Bitmap* counter = gdi::SurfaceOf(form.picScore);
     ASSERT_NE(counter, nullptr);
-    ExpectShows(widgetOf(form.picScore), *counter, ratio, "counter");
+    ExpectShows(viewOf(form.picScore), *counter, ratio, "counter");
 }
 
 // The design's separators ("-") are bare rules in the menus, with no text beside them.
@@ -188,11 +190,12 @@ TEST_F(HostTest, ClicksReachTheGameAsItsEvents) {
         EXPECT_LE(form.diceValues[static_cast<size_t>(i)], 6);
     }
 
+    ASSERT_TRUE(viewOf(form.picDice(2)).windowless());  // its container hands it the click
     clickAt(centreOf(form.picDice(2)));
     EXPECT_FALSE(Module1::DiceToRoll[2]);
     EXPECT_FALSE(form.picDice(2).Visible());
     EXPECT_TRUE(form.PicDiceOff(2).Visible());
-    EXPECT_TRUE(widgetOf(form.PicDiceOff(2)).isVisible());
+    EXPECT_FALSE(viewOf(form.PicDiceOff(2)).hidden());
 
     clickAt(centreOf(form.cmdRand(12)));
     EXPECT_FALSE(form.cmdRand(12).Visible());

@@ -1,7 +1,7 @@
-// Labels, images, shapes and lines have no window: their container draws them and hands
-// them the mouse. A click reaches the topmost one that takes the mouse, with positions in
-// its own twips; a hidden one, a shape under it, or a disabled one on top leaves the click
-// to the container.
+// Labels, images, shapes, lines and picture boxes holding no control have no window: their
+// container draws them and hands them the mouse. A click reaches the topmost one that takes
+// the mouse, with positions in its own twips; a hidden one, a shape under it, or a disabled
+// one on top leaves the click to the container.
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "host/host_fixture.h"
+#include "platform/gdi/gdi32.h"
 
 namespace {
 
@@ -63,6 +64,30 @@ TEST_F(HostTest, AClickReachesTheTopmostControlWithoutAWindowThatTakesIt) {
         clickAt(at);
         EXPECT_EQ(log.events.substr(0, 14), "Picture2(-1) d") << log.events;
     }
+}
+
+// A die moved over cells of the sheet lies over their labels, with what the game drew on it,
+// and under their buttons.
+TEST_F(HostTest, APictureBoxHoldingNoControlLiesOverTheLabelsAndUnderTheButtons) {
+    vb::PictureBox& box = form.picDice(1);
+    ASSERT_TRUE(viewOf(box).windowless());
+    box.setEnabled(true);
+    box.Move(form.lblUp(3).Left(), form.lblUp(3).Top(), 500, 500);
+    form.cmdUp(3).setVisible(false);
+    win::BitBlt(box.hDC(), 0, 0, 40, 40, 0, 0, 0, win::BLACKNESS);
+    const QImage shot = window().client().grab().toImage();
+    const QPoint cell = viewOf(form.lblUp(3)).shownAt().topLeft() * shot.devicePixelRatio();
+    EXPECT_EQ(shot.pixel(cell) & 0xFFFFFFu, 0u);
+    EXPECT_EQ(viewAt(centreOf(form.lblUp(3))), &viewOf(box));
+    EXPECT_EQ(viewAt(centreOf(form.cmdUp(4))), &viewOf(form.cmdUp(4)));
+}
+
+// A control put into such a box has the box made anew with a widget to hold it.
+TEST_F(HostTest, APictureBoxThatGetsAControlGetsAWidgetOfItsOwn) {
+    form.lblTip(3).setContainer(&form.picDice(1));
+    form.lblTip(3).Move(0, 0, 300, 220);
+    ASSERT_FALSE(viewOf(form.picDice(1)).windowless());
+    EXPECT_EQ(&viewOf(form.lblTip(3)).holder(), &widgetOf(form.picDice(1)));
 }
 
 }  // namespace
