@@ -185,16 +185,16 @@ void FormWindow::controlChanged(vb::Control& control, vb::Prop what) {
 void FormWindow::controlDestroyed(const vb::Control& control) {
     menus_->forget(control);
     stale_.erase(&control);
-    std::erase(pictureBoxes_, &control);
-    const auto found = views_.find(&control);
-    if (found == views_.end()) return;
-    retire(found->second);
-    views_.erase(found);
+    dropView(control);
 }
 
 // The view may be passing on an event of its control as it goes: a windowless one, which
 // no widget owns, is kept until that event ends; a widget is deleted when Qt is done.
-void FormWindow::retire(Entry& entry) {
+void FormWindow::dropView(const vb::Control& control) {
+    std::erase(pictureBoxes_, &control);
+    const auto found = views_.find(&control);
+    if (found == views_.end()) return;
+    Entry& entry = found->second;
     if (entry.owned) {
         static_cast<WindowlessView&>(*entry.view).withdraw();
         retired_.push_back(std::move(entry.owned));
@@ -203,6 +203,7 @@ void FormWindow::retire(Entry& entry) {
         w->hide();
         w->deleteLater();
     }
+    views_.erase(found);
 }
 
 // A picture box its container draws has no widget to hold a control: the first control put
@@ -212,10 +213,7 @@ QWidget& FormWindow::parentFor(vb::Control& control) {
     if (!container) return *client_;
     ControlView* holder = ensureView(*container);
     if (holder && holder->windowless() && dynamic_cast<vb::PictureBox*>(container)) {
-        const auto found = views_.find(container);
-        retire(found->second);
-        views_.erase(found);
-        std::erase(pictureBoxes_, container);
+        dropView(*container);
         holder = ensureView(*container);
     }
     return holder ? holder->widget() : *client_;

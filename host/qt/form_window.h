@@ -64,7 +64,7 @@ private:
     };
 
     ControlView* ensureView(vb::Control& control);
-    void retire(Entry& entry);
+    void dropView(const vb::Control& control);
     QWidget& parentFor(vb::Control& control);
     void syncControls();
     void restackWhenShown();
