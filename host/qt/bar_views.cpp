@@ -8,6 +8,7 @@
 #include <qdrawutil.h>
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QLayout>
 #include <QPaintEvent>
@@ -44,7 +45,11 @@ constexpr int kPictureSide = 22;
 class StatusBarView : public View<QWidget> {
 public:
     StatusBarView(vb::StatusBar& bar, QWidget* parent) : View(bar, parent), bar_(bar) {
-        setFont(ToQFont(vb::Font{}));
+        // Its texts are drawn as the characters' glyphs side by side, as the system's bar
+        // draws them, without shaping them first: the clock's text is new every second.
+        QFont font = ToQFont(vb::Font{});
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        setFont(font);
         // It paints every pixel it is asked for: nothing under it need be painted first, as
         // when the clock ticks.
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -70,12 +75,13 @@ protected:
             qDrawShadePanel(&p, area, palette(), true, 1);
             // A text too long for its panel is cut at the panel's edge, as the game-over
             // marquee expects: it scrolls its text through the panel.
+            // The text is drawn at its baseline, without a layout: the clock's panel is
+            // painted every second.
             const QRect inside = area.adjusted(kTextIndent, 1, -kTextIndent, -1);
-            p.save();
             p.setClipRect(inside);
-            p.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+            p.drawText(QPointF(inside.left(), inside.top() + baselineOffset(inside.height())),
                        ToQString(panel.Text()));
-            p.restore();
+            p.setClipping(false);
         }
     }
 
@@ -96,6 +102,12 @@ protected:
     }
 
 private:
+    // From the top of a line of the given height to the baseline of text centred in it.
+    qreal baselineOffset(int height) const {
+        const QFontMetricsF metrics(font());
+        return (height - metrics.height()) / 2 + metrics.ascent();
+    }
+
     // Each visible panel's place and text.
     std::vector<std::pair<QRect, std::string>> panelsNow() const {
         std::vector<std::pair<QRect, std::string>> now;
@@ -148,7 +160,11 @@ public:
         setFloatable(false);
         setToolButtonStyle(Qt::ToolButtonIconOnly);
         setIconSize(QSize(kPictureSide, kPictureSide));
-        setFont(ToQFont(vb::Font{}));
+        // Its texts are drawn as the characters' glyphs side by side, as the system's bar
+        // draws them, without shaping them first: the clock's text is new every second.
+        QFont font = ToQFont(vb::Font{});
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        setFont(font);
         setContentsMargins(0, 0, 0, 0);
         layout()->setSpacing(0);
     }

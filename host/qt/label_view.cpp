@@ -33,7 +33,10 @@ class LabelView : public WindowlessView {
 public:
     LabelView(vb::Label& label, QWidget& holder) : WindowlessView(label, holder), label_(label) {}
     Layer layer() const override { return Layer::Labels; }
-    QString shownText() const override { return text_; }
+    // What its next paint shows.
+    QString shownText() const override {
+        return stale() ? WithoutMnemonics(label_.Caption()) : text_;
+    }
 
 protected:
     void refresh() override {

@@ -5,6 +5,7 @@
 #include <QRegion>
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 #include "host/qt/input.h"
 
@@ -25,14 +26,14 @@ QPointF WindowlessView::fromGlobal(const QPointF& global) {
 }
 
 // Both the place it left and the place it takes are painted again.
+// What it shows is read again only when it is next painted: the game keeps its clock in a
+// label out of sight that changes every second.
 void WindowlessView::present() {
-    // Hidden before and after, it only keeps its place: the game keeps its clock in a hidden
-    // label that changes every second.
+    stale_ = true;
     if (!shown_ && !control().Visible()) {
         at_ = placement();
         return;
     }
-    refresh();
     QRegion dirty = shown_ ? QRegion(at_) : QRegion();
     at_ = placement();
     shown_ = control().Visible();
@@ -57,6 +58,7 @@ bool WindowlessView::hit(const QPoint& inHolder) const {
 
 void WindowlessView::paintOn(QPainter& p, const QRect& painted) {
     if (!shown_ || !at_.intersects(painted)) return;
+    if (std::exchange(stale_, false)) refresh();
     p.save();
     p.translate(at_.topLeft());
     p.setClipRect(QRect(QPoint(0, 0), at_.size()), Qt::IntersectClip);

@@ -46,11 +46,14 @@ protected:
     // The colours a widget of the kind would have in its holder, in its enabled state.
     QPalette holderPalette() const;
     bool enabled() const;
+    // Whether it changed since it was last painted, so that what it keeps is out of date.
+    bool stale() const { return stale_; }
 
 private:
     QPointer<QWidget> holder_;
     QRect at_;  // where it was last presented
     bool shown_ = false;
+    bool stale_ = true;  // changed since it was last painted
 };
 
 // The windowless controls of one holder, bottom to top. It lives as a child of the holder,
