@@ -45,11 +45,7 @@ constexpr int kPictureSide = 22;
 class StatusBarView : public View<QWidget> {
 public:
     StatusBarView(vb::StatusBar& bar, QWidget* parent) : View(bar, parent), bar_(bar) {
-        // Its texts are drawn as the characters' glyphs side by side, as the system's bar
-        // draws them, without shaping them first: the clock's text is new every second.
-        QFont font = ToQFont(vb::Font{});
-        font.setStyleStrategy(QFont::PreferNoShaping);
-        setFont(font);
+        setFont(ToQFont(vb::Font{}));
         // It paints every pixel it is asked for: nothing under it need be painted first, as
         // when the clock ticks.
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -160,11 +156,7 @@ public:
         setFloatable(false);
         setToolButtonStyle(Qt::ToolButtonIconOnly);
         setIconSize(QSize(kPictureSide, kPictureSide));
-        // Its texts are drawn as the characters' glyphs side by side, as the system's bar
-        // draws them, without shaping them first: the clock's text is new every second.
-        QFont font = ToQFont(vb::Font{});
-        font.setStyleStrategy(QFont::PreferNoShaping);
-        setFont(font);
+        setFont(ToQFont(vb::Font{}));
         setContentsMargins(0, 0, 0, 0);
         layout()->setSpacing(0);
     }

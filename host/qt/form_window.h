@@ -55,6 +55,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void leaveEvent(QEvent* e) override;
+    // The window shows no mark of its focus: taking or losing it paints nothing again.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
     struct Entry {

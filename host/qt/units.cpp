@@ -39,6 +39,9 @@ QFont ToQFont(const vb::Font& font) {
     f.setBold(font.Bold);
     f.setItalic(font.Italic);
     f.setUnderline(font.Underline);
+    // The system draws a run of simple text as its characters' glyphs side by side, with no
+    // kerning or ligatures; scripts that need shaping are still shaped.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
