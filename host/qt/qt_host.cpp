@@ -106,7 +106,8 @@ FormWindow& QtHost::window(vb::Form& form) {
     }
     if (!slot) {
         slot = std::make_unique<FormWindow>(*this, form);
-        showCursorOn(*slot);  // every window shows the one class cursor
+        // Every window shows the one class cursor, the one in force now from its first show.
+        if (!showClassCursor()) showCursorOn(*slot);
     }
     return *slot;
 }
@@ -117,11 +118,12 @@ void QtHost::eventDelivered() {
     showClassCursor();
 }
 
-void QtHost::showClassCursor() {
+bool QtHost::showClassCursor() {
     const intptr_t cursor = win::ClassCursor();
-    if (cursor == cursorShown_) return;
+    if (cursor == cursorShown_) return false;
     cursorShown_ = cursor;
     for (const auto& [form, window] : windows_) showCursorOn(*window);
+    return true;
 }
 
 void QtHost::showCursorOn(FormWindow& window) const {

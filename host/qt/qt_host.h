@@ -96,7 +96,9 @@ private:
     FormWindow* returnWindow(const vb::Form& form) const;
     bool anyWindowShown() const;
     void quitWhenNoWindowShows();
-    void showClassCursor();
+    // Shows a class cursor changed since it was last shown on every window; false when it
+    // was not changed.
+    bool showClassCursor();
     void showCursorOn(FormWindow& window) const;
 
     std::unordered_map<const vb::Form*, std::unique_ptr<FormWindow>> windows_;

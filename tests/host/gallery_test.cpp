@@ -214,18 +214,27 @@ TEST_F(HostGallery, ThePlayersChangesReachTheModelOnceAndTheModelsComeBack) {
     EXPECT_EQ(form.SSTab1.Tab(), 1);
 }
 
-// Another window opened later shows the class cursor too, and a new class cursor reaches
-// the windows already open.
+// A window opened later shows the class cursor from its first show, even one set since the
+// last event, and a new class cursor reaches the windows already open.
 TEST_F(HostGallery, EveryWindowShowsTheClassCursor) {
     const std::string file = (fs::path(KANTREL_PATH).parent_path() / "base.cur").string();
     const win::HCURSOR cursor = win::LoadCursorFromFileA(file.c_str());
     ASSERT_NE(cursor, 0) << file;
     const intptr_t before = win::SetClassWord(form.hWnd(), win::GCL_HCURSOR, cursor);
-    host.eventDelivered();
-    EXPECT_EQ(host.windowOf(form)->cursor().shape(), Qt::BitmapCursor);
+    struct CursorAtShow : QObject {
+        Qt::CursorShape shape = Qt::ArrowCursor;
+        bool eventFilter(QObject* watched, QEvent* e) override {
+            if (e->type() == QEvent::Show && dynamic_cast<qthost::FormWindow*>(watched))
+                shape = static_cast<QWidget*>(watched)->cursor().shape();
+            return false;
+        }
+    } atShow;
+    qApp->installEventFilter(&atShow);
     vb::Form later("frmLater");
     later.Show();
-    EXPECT_EQ(host.windowOf(later)->cursor().shape(), Qt::BitmapCursor);
+    qApp->removeEventFilter(&atShow);
+    EXPECT_EQ(atShow.shape, Qt::BitmapCursor);
+    EXPECT_EQ(host.windowOf(form)->cursor().shape(), Qt::BitmapCursor);
     win::SetClassWord(form.hWnd(), win::GCL_HCURSOR, before);
     host.eventDelivered();
     EXPECT_NE(host.windowOf(form)->cursor().shape(), Qt::BitmapCursor);
