@@ -2,12 +2,20 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QDBusConnection>
+
 #include "host/qt/failure.h"
 #include "host/qt/qt_host.h"
 
 namespace qthost {
 
 FontConfigurationReading::FontConfigurationReading() : reading_([] { FcInit(); }) {}
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    fontConfigurationRead();
+    if (platformName() == "xcb" || platformName() == "wayland")
+        busConnecting_ = std::jthread([] { QDBusConnection::sessionBus(); });
+}
 
 void Fail(int number, const std::string& description) {
     if (QtHost* host = QtHost::current())

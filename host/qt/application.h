@@ -26,8 +26,14 @@ private:
 // The reading starts before Qt's own start: a base is made before the bases after it.
 class Application : private FontConfigurationReading, public QApplication {
 public:
-    Application(int& argc, char** argv) : QApplication(argc, argv) { fontConfigurationRead(); }
+    Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    // The desktop's accessibility connects to the session bus when the first widget
+    // changes, and the first window would wait for it (for a failed start of a bus where
+    // there is none); connected on a thread of its own while the window is made, it is ready.
+    std::jthread busConnecting_;
 };
 
 }  // namespace qthost
