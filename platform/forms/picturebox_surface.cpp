@@ -32,7 +32,7 @@ int32_t toPixels(int32_t twips) { return std::max(twips / kTwipsPerPixel, 1); }
 
 Bitmap* pixelsOf(win::HBITMAP handle) {
     detail::BitmapObject* bitmap = detail::FindBitmap(handle);
-    return bitmap ? bitmap->pixels.get() : nullptr;
+    return bitmap ? &detail::Pixels(*bitmap) : nullptr;
 }
 
 // What a fresh surface shows: the box's background colour with its picture at top left.

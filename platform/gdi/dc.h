@@ -24,4 +24,9 @@ vb::Picture PictureFromDC(win::HDC hdc, std::string name = {});
 /// CreateBitmap's range; the stock bitmap for a 0 width or height.
 win::HBITMAP CreateBitmapFromPixels(Bitmap pixels);
 
+/// A 32-bit bitmap handle of @p width x @p height pixels of @p colour (with a twin of the
+/// same colour when @p twin is set), as CreateBitmapFromPixels makes one; its pixels are made
+/// only when something draws on it or reads it.
+win::HBITMAP CreateBlankBitmap(int32_t width, int32_t height, uint32_t colour, bool twin);
+
 }  // namespace gdi

@@ -104,6 +104,18 @@ win::HGDIOBJ StockObject(int32_t index) {
     return t.stockBrushes[static_cast<size_t>(index)];
 }
 
-Bitmap& PixelsOf(const DeviceContext& dc) { return *FindBitmap(dc.bitmap)->pixels; }
+Bitmap& Pixels(const BitmapObject& bitmap) {
+    if (!bitmap.pixels) {
+        const Blank& b = bitmap.blank;
+        bitmap.pixels =
+            std::make_shared<Bitmap>(b.width, b.height, Bitmap::Format::Rgb32, b.colour);
+        if (b.twin)
+            bitmap.pixels->setTwin(
+                Bitmap(2 * b.width, 2 * b.height, Bitmap::Format::Rgb32, b.colour));
+    }
+    return *bitmap.pixels;
+}
+
+Bitmap& PixelsOf(const DeviceContext& dc) { return Pixels(*FindBitmap(dc.bitmap)); }
 
 }  // namespace gdi::detail

@@ -36,11 +36,25 @@ struct DeviceContext {
     int32_t bkMode = win::OPAQUE;
 };
 
+/// A bitmap of one colour, its pixels not made yet.
+struct Blank {
+    int32_t width = 0;
+    int32_t height = 0;
+    uint32_t colour = 0;
+    bool twin = false;
+};
+
 struct BitmapObject {
-    std::shared_ptr<Bitmap> pixels;
+    /// Null for a blank bitmap until something draws on it or reads it: a window's surface
+    /// that only measures text never needs its pixels. Reach them through Pixels().
+    mutable std::shared_ptr<Bitmap> pixels;
     /// The DC it is selected into, or 0. Stock bitmaps may sit in many DCs and keep 0.
     win::HDC selectedInto = 0;
+    Blank blank{};
 };
+
+/// The bitmap's pixels, a blank one's made now.
+Bitmap& Pixels(const BitmapObject& bitmap);
 
 struct BrushObject {
     win::COLORREF colour = 0;

@@ -47,13 +47,16 @@ void readBits(gdi::Bitmap& bitmap, const unsigned char* bits) {
     }
 }
 
-int32_t describeBitmap(const gdi::Bitmap& bitmap, int32_t size, void* buffer) {
+// A blank bitmap is described without making its pixels.
+int32_t describeBitmap(const BitmapObject& bitmap, int32_t size, void* buffer) {
     constexpr auto kSize = static_cast<int32_t>(sizeof(BITMAP));
     if (!buffer) return kSize;
     if (size < kSize) return 0;
-    const BITMAP info{
-        0, bitmap.width(),        bitmap.height(), rowBytes(bitmap.width(), bitmap.bitsPerPixel()),
-        1, bitmap.bitsPerPixel(), nullptr};
+    const gdi::Bitmap* pixels = bitmap.pixels.get();
+    const int32_t width = pixels ? pixels->width() : bitmap.blank.width;
+    const int32_t height = pixels ? pixels->height() : bitmap.blank.height;
+    const uint16_t bits = pixels ? pixels->bitsPerPixel() : 32;
+    const BITMAP info{0, width, height, rowBytes(width, bits), 1, bits, nullptr};
     std::memcpy(buffer, &info, sizeof info);
     return kSize;
 }
@@ -113,7 +116,7 @@ int32_t GetObjectA(HGDIOBJ object, int32_t size, void* buffer) {
     const GdiObject* found = FindObject(object);
     if (!found) return 0;
     if (const auto* bitmap = std::get_if<BitmapObject>(&found->kind))
-        return describeBitmap(*bitmap->pixels, size, buffer);
+        return describeBitmap(*bitmap, size, buffer);
     if (const auto* brush = std::get_if<BrushObject>(&found->kind))
         return describeBrush(*brush, size, buffer);
     return 0;
@@ -127,6 +130,12 @@ win::HBITMAP CreateBitmapFromPixels(Bitmap pixels) {
     if (pixels.monochrome() || !win::sizeAllowed(pixels.width(), pixels.height())) return 0;
     if (pixels.width() == 0 || pixels.height() == 0) return detail::StockBitmap();
     return win::addBitmap(std::move(pixels));
+}
+
+win::HBITMAP CreateBlankBitmap(int32_t width, int32_t height, uint32_t colour, bool twin) {
+    if (!win::sizeAllowed(width, height)) return 0;
+    if (width == 0 || height == 0) return detail::StockBitmap();
+    return detail::AddObject({detail::BitmapObject{nullptr, 0, {width, height, colour, twin}}});
 }
 
 }  // namespace gdi

@@ -48,7 +48,7 @@ HPEN CreatePen(int32_t style, int32_t /*width*/, COLORREF colour) {
 HBRUSH CreatePatternBrush(HBITMAP bitmap) {
     const BitmapObject* found = FindBitmap(bitmap);
     if (!found) return 0;
-    return AddObject({BrushObject{0, std::make_shared<const gdi::Bitmap>(*found->pixels)}});
+    return AddObject({BrushObject{0, std::make_shared<const gdi::Bitmap>(Pixels(*found))}});
 }
 
 BOOL Rectangle(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom) {

@@ -82,7 +82,7 @@ BOOL drawBitmap(const DeviceContext& dc, HBITMAP handle, int32_t x, int32_t y, b
     const BitmapObject* found = FindBitmap(handle);
     if (!found) return 0;
     // A copy, since the bitmap may be the one selected into this very DC.
-    const gdi::Bitmap source = *found->pixels;
+    const gdi::Bitmap source = gdi::detail::Pixels(*found);
     gdi::Bitmap& pixels = PixelsOf(dc);
     if (disabled)
         emboss(pixels, bitmapShape(source), x, y);

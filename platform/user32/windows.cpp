@@ -65,10 +65,7 @@ RECT RectOf(const Window& w) { return w.rect ? w.rect() : RECT{0, 0, 0, 0}; }
 
 HBITMAP NewSurface(int32_t width, int32_t height) {
     const uint32_t face = gdi::ToPixel(gdi::SysColour(COLOR_BTNFACE));
-    gdi::Bitmap pixels(width, height, gdi::Bitmap::Format::Rgb32, face);
-    if (gdi::TwinsWanted())
-        pixels.setTwin(gdi::Bitmap(2 * width, 2 * height, gdi::Bitmap::Format::Rgb32, face));
-    return gdi::CreateBitmapFromPixels(std::move(pixels));
+    return gdi::CreateBlankBitmap(width, height, face, gdi::TwinsWanted());
 }
 
 bool InUse(HWND hwnd) {
