@@ -69,10 +69,9 @@ protected:
             const QRect area = panels[static_cast<size_t>(n++)];
             if (!e->rect().intersects(area)) continue;
             qDrawShadePanel(&p, area, palette(), true, 1);
-            // A text too long for its panel is cut at the panel's edge, as the game-over
-            // marquee expects: it scrolls its text through the panel.
-            // The text is drawn at its baseline, without a layout: the clock's panel is
-            // painted every second.
+            // The text is drawn at its baseline, without a layout (the clock's panel is
+            // painted every second), and one too long for its panel is cut at the panel's
+            // edge, as the game-over marquee expects: it scrolls its text through the panel.
             const QRect inside = area.adjusted(kTextIndent, 1, -kTextIndent, -1);
             p.setClipRect(inside);
             p.drawText(QPointF(inside.left(), inside.top() + baselineOffset(inside.height())),

@@ -25,15 +25,11 @@ QPointF WindowlessView::fromGlobal(const QPointF& global) {
     return holder_ ? holder_->mapFromGlobal(global) - at_.topLeft() : QPointF();
 }
 
-// Both the place it left and the place it takes are painted again.
-// What it shows is read again only when it is next painted: the game keeps its clock in a
-// label out of sight that changes every second.
+// Both the place it left and the place it takes are painted again. What it shows is read
+// again only when it is next painted: the game keeps its clock in a label out of sight that
+// changes every second.
 void WindowlessView::present() {
     stale_ = true;
-    if (!shown_ && !control().Visible()) {
-        at_ = placement();
-        return;
-    }
     QRegion dirty = shown_ ? QRegion(at_) : QRegion();
     at_ = placement();
     shown_ = control().Visible();

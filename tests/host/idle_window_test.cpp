@@ -1,8 +1,10 @@
 // A window as the game changes it: hidden, it catches up with the model when it shows; shown,
-// a new text in a status panel paints that panel again and not the whole bar.
+// a new text in a status panel paints that panel again and not the whole bar, and the focus
+// coming and going paints nothing.
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPaintEvent>
 #include <vector>
 
@@ -41,7 +43,22 @@ TEST_F(HostTest, ANewStatusTextRepaintsItsPanelOnly) {
     PaintSpy spy(bar);
     form.StatusBar1.Panels(5).setText("00:00:07");
     ASSERT_TRUE(RunEventsUntil([&] { return !spy.painted.empty(); }));
-    for (const QRect& r : spy.painted) EXPECT_GT(r.left(), bar.width() / 2) << "the clock is right";
+    for (const QRect& r : spy.painted) {
+        EXPECT_GT(r.left(), bar.width() / 2) << "the clock is right";
+        EXPECT_LT(r.width(), bar.width() / 2);
+    }
+}
+
+// The window shows no focus: taking or losing it after the first paint paints nothing.
+TEST_F(HostTest, TheWindowTakingOrLosingTheFocusPaintsNothingAgain) {
+    QCoreApplication::processEvents();
+    PaintSpy spy(window());
+    for (const QEvent::Type change : {QEvent::FocusOut, QEvent::FocusIn}) {
+        QFocusEvent e(change, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(&window(), &e);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(spy.painted.empty());
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QMenu>
-#include <QPaintEvent>
 #include <QPixmap>
 #include <algorithm>
 #include <string>
@@ -201,40 +200,6 @@ TEST_F(HostTest, ClicksReachTheGameAsItsEvents) {
     EXPECT_FALSE(form.cmdRand(12).Visible());
     EXPECT_FALSE(widgetOf(form.cmdRand(12)).isVisible());
     EXPECT_NE(form.lblRand(12).Caption(), "");
-}
-
-// What a widget is asked to paint again, once it is watched.
-struct PaintedArea : QObject {
-    QRegion area;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) area += static_cast<QPaintEvent*>(e)->region();
-        return false;
-    }
-};
-
-// The clock's tick repaints its own panel and nothing else of the bar.
-TEST_F(HostTest, ANewPanelTextRepaintsOnlyItsPanel) {
-    PaintedArea painted;
-    QWidget& bar = widgetOf(form.StatusBar1);
-    QApplication::processEvents();
-    bar.installEventFilter(&painted);
-    form.StatusBar1.Panels(5).setText("00:12:34");
-    ASSERT_TRUE(RunEventsUntil([&] { return !painted.area.isEmpty(); }));
-    EXPECT_LT(painted.area.boundingRect().width(), bar.width() / 2);
-    EXPECT_GT(painted.area.boundingRect().left(), bar.width() / 2);
-}
-
-// The window shows no focus: its first activation after the first paint paints nothing.
-TEST_F(HostTest, TheWindowTakingOrLosingTheFocusPaintsNothingAgain) {
-    PaintedArea painted;
-    QApplication::processEvents();
-    window().installEventFilter(&painted);
-    for (const QEvent::Type change : {QEvent::FocusOut, QEvent::FocusIn}) {
-        QFocusEvent e(change, Qt::ActiveWindowFocusReason);
-        QApplication::sendEvent(&window(), &e);
-    }
-    QApplication::processEvents();
-    EXPECT_TRUE(painted.area.isEmpty());
 }
 
 }  // namespace
