@@ -34,6 +34,8 @@ std::string FindIgnoringCase(const fs::path& folder, const std::string& name) {
 }  // namespace
 
 fs::path MatchCase(const fs::path& path) {
+    std::error_code exists;
+    if (fs::exists(path, exists)) return path;
     fs::path result = path.root_path();
     bool matching = true;
     for (const fs::path& part : path.relative_path()) {

@@ -13,6 +13,8 @@ namespace {
 
 // What the windows of one loaded form hold.
 struct FormWindows {
+    // The items directly under each item (under nullptr: the bar's), in design order.
+    std::map<const Menu*, std::vector<Menu*>> items;
     std::map<const Menu*, win::HMENU> popups;  // items that have items under them
     std::map<const Menu*, win::UINT> ids;
     std::map<const Toolbar*, win::HWND> inner;
@@ -47,11 +49,10 @@ win::RECT ToolbarRect(const Toolbar& bar) {
 }
 
 // The items directly under @p parent (the top-level items for nullptr), in design order.
-std::vector<Menu*> ItemsUnder(const Form& form, const Menu* parent) {
-    std::vector<Menu*> items;
-    for (Control* c : form.Controls())
-        if (auto* m = dynamic_cast<Menu*>(c); m && m->ParentMenu() == parent) items.push_back(m);
-    return items;
+const std::vector<Menu*>& ItemsUnder(const FormWindows& w, const Menu* parent) {
+    static const std::vector<Menu*> none;
+    const auto found = w.items.find(parent);
+    return found == w.items.end() ? none : found->second;
 }
 
 win::UINT StateFlags(const Menu& m) {
@@ -60,9 +61,9 @@ win::UINT StateFlags(const Menu& m) {
 
 // Fills @p menu with the shown items under @p parent, as plain text items: "caption", a
 // Tab and the shortcut.
-void Fill(const Form& form, FormWindows& w, win::HMENU menu, const Menu* parent) {
+void Fill(FormWindows& w, win::HMENU menu, const Menu* parent) {
     while (win::GetMenuItemCount(menu) > 0) win::RemoveMenu(menu, 0, win::MF_BYPOSITION);
-    for (const Menu* m : ItemsUnder(form, parent)) {
+    for (const Menu* m : ItemsUnder(w, parent)) {
         if (!m->Visible()) continue;
         if (m->Caption() == "-") {
             win::AppendMenuA(menu, win::MF_SEPARATOR | StateFlags(*m), w.ids[m], nullptr);
@@ -80,17 +81,20 @@ void Fill(const Form& form, FormWindows& w, win::HMENU menu, const Menu* parent)
 }
 
 void BuildMenus(Form& form, FormWindows& w) {
+    std::vector<Menu*> menus;
+    for (Control* c : form.Controls())
+        if (auto* m = dynamic_cast<Menu*>(c)) menus.push_back(m);
+    if (menus.empty()) return;
     win::UINT next = 1;
-    for (Control* c : form.Controls()) {
-        auto* m = dynamic_cast<Menu*>(c);
-        if (!m) continue;
+    for (Menu* m : menus) {
         w.ids[m] = next++;
-        if (!ItemsUnder(form, m).empty()) w.popups[m] = win::CreatePopupMenu();
+        w.items[m->ParentMenu()].push_back(m);
     }
-    if (w.ids.empty()) return;
+    for (Menu* m : menus)
+        if (w.items.contains(m)) w.popups[m] = win::CreatePopupMenu();
     const win::HMENU bar = win::CreateMenu();
-    Fill(form, w, bar, nullptr);
-    for (const auto& [m, popup] : w.popups) Fill(form, w, popup, m);
+    Fill(w, bar, nullptr);
+    for (const auto& [m, popup] : w.popups) Fill(w, popup, m);
     win::SetMenu(form.hWnd(), bar);
 }
 
@@ -132,7 +136,7 @@ void MenuItemChanged(Menu& item, Prop what) {
     if (!w) return;
     const win::HMENU menu = HoldingMenu(form, *w, item);
     if (what != Prop::Enabled && what != Prop::Value) {
-        Fill(form, *w, menu, item.ParentMenu());
+        Fill(*w, menu, item.ParentMenu());
         return;
     }
     const int32_t position = PlaceOf(item).position;
@@ -155,7 +159,7 @@ MenuPlace PlaceOf(const Menu& item) {
         place.popup = popup->second;
     if (!item.Visible()) return place;
     int32_t position = 0;
-    for (const Menu* sibling : ItemsUnder(form, item.ParentMenu())) {
+    for (const Menu* sibling : ItemsUnder(*w, item.ParentMenu())) {
         if (sibling == &item) break;
         if (sibling->Visible()) ++position;
     }

@@ -103,6 +103,15 @@ Cell cellOf(FT_Face face) {
 
 constexpr FT_Int32 kLoadFlags = FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP;
 
+// Every menu item is measured and every caption drawn again and again: each byte's advance
+// is loaded from a face once per size. Unknown advances are -1.
+ScaledFont::Advances& AdvancesOf(FT_Face face, uint32_t ppem) {
+    static std::map<std::pair<FT_Face, uint32_t>, ScaledFont::Advances> known;
+    auto [place, added] = known.try_emplace({face, ppem});
+    if (added) place->second.fill(-1);
+    return place->second;
+}
+
 }  // namespace
 
 std::optional<ScaledFont> ScaledFont::Open(const win::LOGFONTA& desc, int32_t scale) {
@@ -117,7 +126,8 @@ std::optional<ScaledFont> ScaledFont::Open(const win::LOGFONTA& desc, int32_t sc
     }
     const auto rounded = static_cast<uint32_t>(std::clamp(std::lround(ppem), 1L, 2048L));
     const int32_t cellHeight = height > 0 ? static_cast<int32_t>(height) * scale : 0;
-    return ScaledFont(face, rounded * static_cast<uint32_t>(scale), cellHeight, desc);
+    const uint32_t scaledPpem = rounded * static_cast<uint32_t>(scale);
+    return ScaledFont(face, scaledPpem, cellHeight, desc, AdvancesOf(face, scaledPpem));
 }
 
 void ScaledFont::prepare() const { FT_Set_Pixel_Sizes(face_, 0, ppem_); }
@@ -165,9 +175,13 @@ win::TEXTMETRICA ScaledFont::metrics() const {
 }
 
 int32_t ScaledFont::advance(unsigned char c) const {
+    int32_t& known = (*advances_)[c];
+    if (known >= 0) return known;
     prepare();
-    if (FT_Load_Char(face_, vb::Cp1252Character(c), kLoadFlags) != 0) return 0;
-    return static_cast<int32_t>((face_->glyph->advance.x + 32) >> 6);
+    known = FT_Load_Char(face_, vb::Cp1252Character(c), kLoadFlags) != 0
+                ? 0
+                : static_cast<int32_t>((face_->glyph->advance.x + 32) >> 6);
+    return known;
 }
 
 void ScaledFont::drawGlyph(unsigned char c, Mask& mask, int32_t penX, int32_t baseline) const {

@@ -3,6 +3,7 @@
 /// FreeType under the gdi fonts: which Liberation file a description picks, its metrics
 /// and advances at a pixel size, and glyph coverage. Internal to the platform library.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -35,9 +36,13 @@ public:
     Line underline() const;
     Line strikeOut() const;
 
+    /// The advance of each byte at one size, kept for the life of the program.
+    using Advances = std::array<int32_t, 256>;
+
 private:
-    ScaledFont(FT_FaceRec_* face, uint32_t ppem, int32_t cellHeight, const win::LOGFONTA& desc)
-        : face_(face), ppem_(ppem), cellHeight_(cellHeight), desc_(desc) {}
+    ScaledFont(FT_FaceRec_* face, uint32_t ppem, int32_t cellHeight, const win::LOGFONTA& desc,
+               Advances& advances)
+        : face_(face), ppem_(ppem), cellHeight_(cellHeight), desc_(desc), advances_(&advances) {}
     void prepare() const;
     int32_t scaled(long fontUnits) const;
 
@@ -47,6 +52,7 @@ private:
     // when a character height was asked for.
     int32_t cellHeight_;
     win::LOGFONTA desc_;
+    Advances* advances_;
 };
 
 }  // namespace gdi::detail
