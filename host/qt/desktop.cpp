@@ -1,15 +1,18 @@
-// The desktop's services for the program: printing a job on the default printer (or into
-// a PDF file the tests name), opening web and mail links with the desktop's own handlers,
-// and the help window.
+// The desktop's services for the program: printing a job through the print library, on
+// the default printer or into a PDF file the tests name; opening web and mail links with
+// the desktop's own handlers; and the help window.
 
+#include <dlfcn.h>
+
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTextDocument>
 #include <QUrl>
+#include <cstdio>
 
 #include "host/qt/form_window.h"
 #include "host/qt/help_window.h"
+#include "host/qt/print/print_module.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/rich_text_document.h"
 #include "host/qt/units.h"
@@ -18,24 +21,36 @@
 
 namespace qthost {
 
-// Screen resolution keeps the document's pixel lengths (indents, spacing) in proportion
-// on paper; the text itself is laid out in points.
+namespace {
+
+// The print library's entry, loaded with the first job; null, with the reason on stderr,
+// when it cannot be loaded.
+PrintDocumentEntry PrintLibrary() {
+    static const PrintDocumentEntry entry = [] {
+        const QString path = QCoreApplication::applicationDirPath() + "/" PRINT_LIBRARY_FILE;
+        void* library = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+        const auto found =
+            library ? reinterpret_cast<PrintDocumentEntry>(dlsym(library, kPrintDocumentEntry))
+                    : nullptr;
+        if (!found) {
+            const char* why = dlerror();
+            std::fprintf(stderr, "Tolvarin: no printing (%s)\n",
+                         why ? why : path.toLocal8Bit().constData());
+        }
+        return found;
+    }();
+    return entry;
+}
+
+}  // namespace
+
 std::string QtHost::print(const vb::PrintJob& job) {
-    QPrinter printer(QPrinter::ScreenResolution);
-    if (!printFile_.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printFile_);
-    } else {
-        const QPrinterInfo target = QPrinterInfo::defaultPrinter();
-        if (target.isNull()) return "There is no printer to print on.";
-        printer.setPrinterName(target.printerName());
-    }
-    printer.setDocName(ToQString(job.title));
+    const PrintDocumentEntry printDocument = PrintLibrary();
+    if (!printDocument) return "The printer could not print.";
     QTextDocument document;
     FillTextDocument(document, job.content, Medium::Paper);
-    document.print(&printer);
-    if (printer.printerState() == QPrinter::Error) return "The printer could not print.";
-    return "";
+    const QString title = ToQString(job.title);
+    return printDocument(&document, &title, &printFile_);
 }
 
 // Only web and mail links come here (ShellExecuteA checks); the desktop's handler opens
