@@ -6,7 +6,11 @@
 # context switches of all threads) while it idles, and the time from the close box to the
 # end of the process. Each run starts both programs in turn (bench/startup/window_watch.cpp
 # watches them through the X server); the medians of all runs are printed with their
-# ratios, and held to the goals.
+# ratios, and held to the goals. Both are measured from a warm file cache: each counted
+# start follows an uncounted one of the same program, since a machine whose memory manager
+# pages out files left unused for a while (this one does, after about a minute) would
+# otherwise read a varying part of each program from the disk, and the program with more
+# files of its own would pay more of it.
 # Usage: bench/startup.sh [RUNS] [IDLE_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,16 +30,16 @@ write_settings() {
         >"$1/tolvarin/registry.txt"
 }
 
-# Inside the X server: a first run of each that is not counted (it registers the control
-# library and fills the file cache), then RUNS of each, one line "game|bare NUMBERS" each.
+# Inside the X server: RUNS of each, one line "game|bare NUMBERS" each, every one after an
+# uncounted start of the same program (the first of the game registers the control library).
 inside() {
     local home; home=$(mktemp -d)
     write_settings "$home"
     export XDG_CONFIG_HOME=$home XDG_DATA_HOME=$home XDG_RUNTIME_DIR=$home SDL_AUDIODRIVER=dummy
-    "$watch" "$settle_ms" 1 "$program" >/dev/null 2>&1 || true
-    "$watch" "$settle_ms" 1 "$bare" >/dev/null 2>&1 || true
     for _ in $(seq "$runs"); do
+        "$watch" 500 0 "$program" >/dev/null 2>&1 || true
         echo "game $("$watch" "$settle_ms" "$idle" "$program" 2>/dev/null)"
+        "$watch" 500 0 "$bare" >/dev/null 2>&1 || true
         echo "bare $("$watch" "$settle_ms" "$idle" "$bare" 2>/dev/null)"
     done
     rm -rf "$home"
