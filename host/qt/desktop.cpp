@@ -2,8 +2,6 @@
 // the default printer or into a PDF file the tests name; opening web and mail links with
 // the desktop's own handlers; and the help window.
 
-#include <dlfcn.h>
-
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QTextDocument>
@@ -18,6 +16,7 @@
 #include "host/qt/units.h"
 #include "platform/forms/printer.h"
 #include "platform/forms/rich_text.h"
+#include "platform/runtime/library_entry.h"
 
 namespace qthost {
 
@@ -27,16 +26,12 @@ namespace {
 // when it cannot be loaded.
 PrintDocumentEntry PrintLibrary() {
     static const PrintDocumentEntry entry = [] {
-        const QString path = QCoreApplication::applicationDirPath() + "/" PRINT_LIBRARY_FILE;
-        void* library = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+        const std::string path =
+            FromQString(QCoreApplication::applicationDirPath()) + "/" PRINT_LIBRARY_FILE;
+        std::string why;
         const auto found =
-            library ? reinterpret_cast<PrintDocumentEntry>(dlsym(library, kPrintDocumentEntry))
-                    : nullptr;
-        if (!found) {
-            const char* why = dlerror();
-            std::fprintf(stderr, "Tolvarin: no printing (%s)\n",
-                         why ? why : path.toLocal8Bit().constData());
-        }
+            reinterpret_cast<PrintDocumentEntry>(vb::LibraryEntry(path, kPrintDocumentEntry, why));
+        if (!found) std::fprintf(stderr, "Tolvarin: no printing (%s)\n", why.c_str());
         return found;
     }();
     return entry;

@@ -1,10 +1,9 @@
 #include "platform/audio_sdl/sound_library.h"
 
-#include <dlfcn.h>
-
 #include <cstdio>
 
 #include "platform/media/silent_backend.h"
+#include "platform/runtime/library_entry.h"
 
 namespace media {
 
@@ -14,14 +13,11 @@ using CreateBackend = AudioBackend* (*)();
 
 // Loads the library and makes its backend; null, with the reason on stderr, when it fails.
 std::unique_ptr<AudioBackend> LoadBackend(const std::string& path) {
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string why;
     const auto create =
-        library ? reinterpret_cast<CreateBackend>(dlsym(library, "TolvarinCreateAudioBackend"))
-                : nullptr;
+        reinterpret_cast<CreateBackend>(vb::LibraryEntry(path, "TolvarinCreateAudioBackend", why));
     if (!create) {
-        const char* why = dlerror();
-        std::fprintf(stderr, "Tolvarin: no sound device (%s); playing silently\n",
-                     why ? why : path.c_str());
+        std::fprintf(stderr, "Tolvarin: no sound device (%s); playing silently\n", why.c_str());
         return nullptr;
     }
     return std::unique_ptr<AudioBackend>(create());
