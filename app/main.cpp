@@ -10,6 +10,7 @@
 #include "host/qt/failure.h"
 #include "host/qt/picture_icon.h"
 #include "host/qt/qt_host.h"
+#include "host/qt/session_bus.h"
 #include "platform/audio_sdl/sound_library.h"
 #include "platform/com/loader.h"
 #include "platform/com/registration.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     // second, would wake the idle program three times a second instead of once. The windows
     // are small enough to upload plainly. A setting of the user's own stands.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    qthost::DeclareMissingSessionBus();
     qthost::Application application(argc, argv);
     qthost::QtHost host;
     // The program's sign on every window, its magenta surround left out.
