@@ -1,7 +1,5 @@
 #include "host/qt/application.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <QDBusConnection>
 
 #include "host/qt/failure.h"
@@ -9,10 +7,7 @@
 
 namespace qthost {
 
-FontConfigurationReading::FontConfigurationReading() : reading_([] { FcInit(); }) {}
-
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-    fontConfigurationRead();
     if (platformName() == "xcb" || platformName() == "wayland")
         busConnecting_ = std::jthread([] { QDBusConnection::sessionBus(); });
 }
