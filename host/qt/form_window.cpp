@@ -314,20 +314,24 @@ void FormWindow::refreshSurfaces() {
 void FormWindow::present(bool modal) {
     vb::Form* f = form();
     if (!f) return;
-    // A hidden window takes its size first, so that the views catching up fit it.
-    if (!isVisible()) {
-        if (std::exchange(menusStale_, false)) menus_->redraw();
-        applyGeometry();
-    }
-    // Views made now show the model as it is; those made before catch up.
-    for (const vb::Control* control : std::exchange(stale_, {}))
-        if (ControlView* view = viewOf(*control)) view->present();
     // A dialog stays over the window it was shown from.
     QWidget* over = modal ? QApplication::activeWindow() : nullptr;
     if (f->Owner())
         if (FormWindow* owner = host_.windowOf(*f->Owner())) over = owner;
     if (over == this) over = nullptr;
     applyWindowKind(*f, over != nullptr);
+    // A hidden window takes its size first, so that the views catching up fit it. Its native
+    // window and stacking need no font: made before the menu bar is measured, they are done
+    // while the fonts thread may still be reading the font list that measure waits for.
+    if (!isVisible()) {
+        restack();
+        winId();
+        if (std::exchange(menusStale_, false)) menus_->redraw();
+        applyGeometry();
+    }
+    // Views made now show the model as it is; those made before catch up.
+    for (const vb::Control* control : std::exchange(stale_, {}))
+        if (ControlView* view = viewOf(*control)) view->present();
     syncControls();
     if (restackPending_) restack();
     orderTabs();

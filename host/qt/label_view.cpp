@@ -44,20 +44,12 @@ protected:
         font_ = ToQFont(label_.Font());
     }
 
-    // A disabled label keeps the style's grey text.
     void paint(QPainter& p, QSize size) override {
         const QRect r(QPoint(0, 0), size);
         if (label_.BackStyle() != 0) p.fillRect(r, ToQColor(label_.BackColor()));
-        QPalette palette = holderPalette();
-        for (auto group : {QPalette::Active, QPalette::Inactive})
-            palette.setColor(group, QPalette::WindowText, ToQColor(label_.ForeColor()));
-        const int flags =
-            AlignmentOf(label_.Alignment()) | Qt::TextWordWrap | Qt::TextExpandTabs |
-            (text_.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
         const int inset = bordered() ? 1 : 0;
-        p.setFont(font_);
-        holder().style()->drawItemText(&p, r.adjusted(inset, inset, -inset, -inset), flags, palette,
-                                       enabled(), text_, QPalette::WindowText);
+        // An empty caption lays out nothing, though Qt would load its font to do so.
+        if (!text_.isEmpty()) paintText(p, r.adjusted(inset, inset, -inset, -inset));
         if (!bordered()) return;
         // Filled edges stay one logical pixel wide, whole device pixels at any ratio.
         const QColor colour = ToQColor(kBorderColour);
@@ -68,6 +60,19 @@ protected:
     }
 
 private:
+    // A disabled label keeps the style's grey text.
+    void paintText(QPainter& p, const QRect& r) {
+        QPalette palette = holderPalette();
+        for (auto group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::WindowText, ToQColor(label_.ForeColor()));
+        const int flags =
+            AlignmentOf(label_.Alignment()) | Qt::TextWordWrap | Qt::TextExpandTabs |
+            (text_.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+        p.setFont(font_);
+        holder().style()->drawItemText(&p, r, flags, palette, enabled(), text_,
+                                       QPalette::WindowText);
+    }
+
     bool bordered() const { return label_.BorderStyle() == vb::vbFixedSingle; }
 
     vb::Label& label_;
