@@ -2,11 +2,11 @@
 // the default printer or into a PDF file the tests name; opening web and mail links with
 // the desktop's own handlers; and the help window.
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QTextDocument>
 #include <QUrl>
 #include <cstdio>
+#include <filesystem>
 
 #include "host/qt/form_window.h"
 #include "host/qt/help_window.h"
@@ -16,6 +16,7 @@
 #include "host/qt/units.h"
 #include "platform/forms/printer.h"
 #include "platform/forms/rich_text.h"
+#include "platform/runtime/app.h"
 #include "platform/runtime/library_entry.h"
 
 namespace qthost {
@@ -27,7 +28,7 @@ namespace {
 PrintDocumentEntry PrintLibrary() {
     static const PrintDocumentEntry entry = [] {
         const std::string path =
-            FromQString(QCoreApplication::applicationDirPath()) + "/" PRINT_LIBRARY_FILE;
+            (std::filesystem::path(vb::App().Path) / PRINT_LIBRARY_FILE).string();
         std::string why;
         const auto found =
             reinterpret_cast<PrintDocumentEntry>(vb::LibraryEntry(path, kPrintDocumentEntry, why));

@@ -324,7 +324,7 @@ void FormWindow::present(bool modal) {
     // window and stacking need no font: made before the menu bar is measured, they are done
     // while the fonts thread may still be reading the font list that measure waits for.
     if (!isVisible()) {
-        restack();
+        if (restackPending_) restack();
         winId();
         if (std::exchange(menusStale_, false)) menus_->redraw();
         applyGeometry();

@@ -51,9 +51,9 @@ QtHost::QtHost() : timers_([this] { eventDelivered(); }) {
     // Controls that keep no font of their own (tabs, check boxes, frames, lists, text
     // boxes) show the forms' default font, the one their design was sized for.
     const QFont formsFont = ToQFont(vb::Font{});
-    // Qt reads the system's font list and the fallbacks of the forms' font when it first
-    // needs a font, on this thread while the first window waits; read here they are ready
-    // once the first form is made. Qt keeps both for all its threads.
+    // Qt reads fontconfig's configuration, the system's font list and the fallbacks of the
+    // forms' font when it first needs a font, on this thread while the first window waits;
+    // read here they are ready once the first form is made. Qt keeps them for all its threads.
     fontsRead_ = std::jthread([formsFont] {
         QFontDatabase::families();
         QFontMetrics(formsFont).height();

@@ -1,5 +1,5 @@
 // Texts longer than their control: a status-bar panel cuts its text at its edge, a
-// command button wraps its caption onto more lines.
+// command button wraps its caption onto more lines. A label with no text still draws.
 
 #include <QImage>
 #include <QPushButton>
@@ -131,6 +131,23 @@ TEST(TypedText, EveryLetterTypedIsKept) {
               "\xC5\xBD"
               "eljko \xC3\x98rsted \xE6\x97\xA5");
     EXPECT_EQ(qthost::ToQString(qthost::FromQString(typed)), typed);
+}
+
+// A label without a caption still shows its back colour and its border.
+TEST_F(HostTest, AnEmptyLabelKeepsItsBackAndBorder) {
+    vb::Label& label = form.lblOption(8);
+    label.setCaption("");
+    label.setBackStyle(1);
+    label.setBackColor(0x0000FF);
+    label.setBorderStyle(vb::vbFixedSingle);
+    qthost::ControlView& view = viewOf(label);
+    const QRect at = view.shownAt();
+    const QImage image = view.holder().grab(at).toImage();
+    const qreal ratio = image.devicePixelRatio();
+    EXPECT_EQ(QColor(image.pixel(0, 0)), qthost::ToQColor(vb::vbWindowFrame));
+    const QPoint middle(static_cast<int>(at.width() / 2 * ratio),
+                        static_cast<int>(at.height() / 2 * ratio));
+    EXPECT_EQ(QColor(image.pixel(middle)), QColor(Qt::red));
 }
 
 }  // namespace
