@@ -127,8 +127,9 @@ void FormWindow::applyGeometry() {
     const bool framed = f.BorderStyle() != 0;
     const int border = framed ? kFixedFramePx : 0;
     const int width = std::max(1, Px(f.Width()) - 2 * border);
-    const int menuHeight =
-        menus_->empty() ? 0 : std::max(kMenuBarPx, menus_->bar().heightForWidth(width));
+    // A hidden window's bar is measured once it shows (showBeforeMenuBar).
+    if (!menus_->empty() && isVisible()) measuredMenuHeight_ = menus_->bar().heightForWidth(width);
+    const int menuHeight = menus_->empty() ? 0 : std::max(kMenuBarPx, measuredMenuHeight_);
     const int extra = menus_->empty() ? 0 : menuHeight - kMenuBarPx;
     const int height = std::max(1, Px(f.Height()) - (framed ? kCaptionPx : 0) - 2 * border + extra);
     setFixedSize(width, height);
@@ -320,15 +321,8 @@ void FormWindow::present(bool modal) {
         if (FormWindow* owner = host_.windowOf(*f->Owner())) over = owner;
     if (over == this) over = nullptr;
     applyWindowKind(*f, over != nullptr);
-    // A hidden window takes its size first, so that the views catching up fit it. Its native
-    // window and stacking need no font: made before the menu bar is measured, they are done
-    // while the fonts thread may still be reading the font list that measure waits for.
-    if (!isVisible()) {
-        if (restackPending_) restack();
-        winId();
-        if (std::exchange(menusStale_, false)) menus_->redraw();
-        applyGeometry();
-    }
+    // A hidden window takes its size first, so that the views catching up fit it.
+    if (!isVisible()) applyGeometry();
     // Views made now show the model as it is; those made before catch up.
     for (const vb::Control* control : std::exchange(stale_, {}))
         if (ControlView* view = viewOf(*control)) view->present();
@@ -344,14 +338,29 @@ void FormWindow::present(bool modal) {
         over->winId();
         windowHandle()->setTransientParent(over->windowHandle());
     }
-    if (f->WindowState() == vb::vbMinimized)
-        showMinimized();
-    else
-        show();
+    showBeforeMenuBar(f->WindowState() == vb::vbMinimized);
     raise();
     activateWindow();
     focusFirst();
     reportMissingLibraries();
+}
+
+// The menu bar is measured with the system's fonts, which the fonts thread may still be
+// reading when the first window shows. The window shows without its bar, at the bar's last
+// height (the standard one until it is first measured), so that the X server maps it in the
+// meantime; the bar then joins it and is measured before the window is first painted. A bar
+// measured taller makes the window taller then.
+void FormWindow::showBeforeMenuBar(bool minimized) {
+    const bool bar = !menus_->empty() && !isVisible();
+    if (bar) menus_->bar().setVisible(false);
+    if (minimized)
+        showMinimized();
+    else
+        show();
+    if (!bar) return;
+    menus_->bar().setVisible(true);
+    if (std::exchange(menusStale_, false)) menus_->redraw();
+    applyGeometry();
 }
 
 // A window without a border has no caption either; a topmost one stays above every other

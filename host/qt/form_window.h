@@ -73,6 +73,7 @@ private:
     void restackWhenShown();
     void restack();
     void applyGeometry();
+    void showBeforeMenuBar(bool minimized);
     void keepOnScreen(QPoint at);
     void applyState();
     void applyWindowKind(const vb::Form& f, bool owned);
@@ -95,7 +96,8 @@ private:
     std::vector<std::unique_ptr<ControlView>> retired_;
     bool applying_ = false;  // the window follows the model: no event back to it
     bool restackPending_ = false;
-    bool menusStale_ = false;  // the game redrew the bar while the window was hidden
+    bool menusStale_ = false;     // the game redrew the bar while the window was hidden
+    int measuredMenuHeight_ = 0;  // none before the bar first shows
 };
 
 // The form window @p widget lies in, or null.

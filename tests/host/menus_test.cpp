@@ -13,6 +13,7 @@
 #include "host/qt/owner_draw.h"
 #include "platform/forms/form_windows.h"
 #include "platform/gdi/bitmap.h"
+#include "platform/user32/metrics.h"
 #include "shell/resources.h"
 
 namespace {
@@ -97,4 +98,17 @@ TEST_F(HostTest, TheToolbarShowsItsPicturesAndSwapsTheSoundPictureAtOnce) {
               shown.pixel((at.x() * s) % shown.width(), at.y() * s));
 }
 
+// A window shown again shows its bar again, measured, over the client area's full room.
+TEST_F(HostTest, AWindowShownAgainKeepsItsMenuBarAboveTheClientArea) {
+    const QWidget& client = window().client();
+    const QRect before = client.geometry();
+    const int windowHeight = window().height();
+    form.Hide();
+    form.Show();
+    const QMenuBar* bar = window().findChild<QMenuBar*>();
+    ASSERT_TRUE(bar && bar->isVisible());
+    EXPECT_EQ(bar->geometry(), QRect(0, 0, client.width(), win::kMenuBarPx));
+    EXPECT_EQ(client.geometry(), before);
+    EXPECT_EQ(window().height(), windowHeight);
+}
 }  // namespace
