@@ -360,7 +360,7 @@ void FormWindow::showBeforeMenuBar(bool minimized) {
     if (!bar) return;
     menus_->bar().setVisible(true);
     if (std::exchange(menusStale_, false)) menus_->redraw();
-    applyGeometry();
+    if (form()) applyGeometry();
 }
 
 // A window without a border has no caption either; a topmost one stays above every other
