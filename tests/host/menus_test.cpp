@@ -111,4 +111,5 @@ TEST_F(HostTest, AWindowShownAgainKeepsItsMenuBarAboveTheClientArea) {
     EXPECT_EQ(client.geometry(), before);
     EXPECT_EQ(window().height(), windowHeight);
 }
+
 }  // namespace
